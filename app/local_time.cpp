@@ -1,0 +1,3 @@
+#include "app/local_time.h"
+
+LocalTimeSource localTimeSource = readLocalTime;

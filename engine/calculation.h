@@ -1,0 +1,30 @@
+// One calculation run: input values in, report, verdict and level out.
+#pragma once
+
+#include <cstdint>
+
+#include "engine/tool.h"
+
+// The caller's buffers and capacities (wide units, terminator included).
+struct CalcResult {
+    wchar_t* reportText;
+    int32_t reportCapacity;
+    wchar_t* verdictText;
+    int32_t verdictCapacity; // at least 13
+    VerdictLevel level;
+    wchar_t* reportCopy;
+    int32_t reportCopyCapacity;
+};
+
+constexpr wchar_t kDefaultVerdict[] = L"请核对输入参数后重新计算";
+constexpr wchar_t kPartialFailureLine[] = L"（部分结果无法计算，请检查输入是否合理）\r\n";
+
+// Returns the level, which it also stores in *level.
+int32_t runCalculation(const ToolDef& tool, const double* inputValues, wchar_t* reportText,
+                       int32_t reportCapacity, wchar_t* verdictText, int32_t verdictCapacity, int32_t* level,
+                       wchar_t* reportCopy, int32_t reportCopyCapacity);
+int32_t runCalculation(const ToolDef& tool, const double* inputValues, CalcResult& result);
+
+// Renders value by an output's format code ("f0".."f3", "int", "pct",
+// "date"; null or anything else as "f2"). Always writes a terminated text.
+void formatValue(const char* code, double value, wchar_t* text, int32_t capacity);
