@@ -1,6 +1,10 @@
 #include "app/program_entry.h"
 
+#include "app/self_test.h"
+
 int programEntry(HINSTANCE instance) {
-    (void)instance;
-    return 1;
+    wchar_t fileName[kSelfTestNameCapacity];
+    if (parseSelfTestCommandLine(GetCommandLineW(), fileName, kSelfTestNameCapacity)) return runSelfTest(fileName);
+    SetProcessDPIAware();
+    return runMainWindow(instance, &builtinTool());
 }

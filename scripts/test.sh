@@ -1,0 +1,43 @@
+#!/usr/bin/env bash
+# Builds and runs every test: native, sanitized, and the Windows build under Wine.
+set -euo pipefail
+cd "$(dirname "${BASH_SOURCE[0]}")/.."
+./scripts/install-deps.sh
+
+export WINEPREFIX="$PWD/build/wineprefix"
+export WINEDEBUG=-all
+summary=()
+
+run_preset() {
+  local preset="$1"
+  echo "=== $preset: build"
+  ./scripts/build.sh "$preset"
+  echo "=== $preset: test"
+  local log="build/$preset-ctest.log"
+  if ctest --preset "$preset" -j "$(nproc)" 2>&1 | tee "$log"; then
+    summary+=("$preset: $(grep -E 'tests passed' "$log" | tail -n 1)")
+  else
+    summary+=("$preset: FAILED ($(grep -E 'tests passed' "$log" | tail -n 1))")
+    printf '%s\n' "${summary[@]}"
+    exit 1
+  fi
+}
+
+run_preset native
+run_preset native-asan
+
+./scripts/wine-prefix.sh
+# One wineserver for the whole Windows run: each test is its own Wine process.
+wineserver -p 2>/dev/null || true
+trap 'wineserver -k 2>/dev/null || true' EXIT
+run_preset windows
+
+if [ -x scripts/fuzz.sh ]; then
+  echo "=== fuzz smoke"
+  ./scripts/fuzz.sh 10
+  summary+=("fuzz smoke: passed")
+fi
+
+echo
+echo "=== summary"
+printf '%s\n' "${summary[@]}"
