@@ -8,4 +8,10 @@ if(EXISTS ${MEDTOOL_RC})
 endif()
 add_executable(medtool WIN32 ${program_sources} ${MEDTOOL_RESOURCE_SOURCES})
 target_link_libraries(medtool PRIVATE medplatform)
-target_link_options(medtool PRIVATE -municode)
+# Symbols stripped: the handed-out program needs none.
+target_link_options(medtool PRIVATE -municode -s)
+if(MEDTOOL_DIST_NAME)
+  add_custom_command(TARGET medtool POST_BUILD
+    COMMAND ${CMAKE_COMMAND} -E copy_if_different $<TARGET_FILE:medtool> "$<TARGET_FILE_DIR:medtool>/${MEDTOOL_DIST_NAME}"
+    VERBATIM)
+endif()

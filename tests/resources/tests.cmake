@@ -1,0 +1,33 @@
+# The program icon in both builds; in the Windows build also the icon, the
+# version block and the imports of the built program.
+find_package(Python3 REQUIRED COMPONENTS Interpreter)
+
+set(resources_test_dir ${CMAKE_CURRENT_LIST_DIR})
+set(icon_generator ${CMAKE_SOURCE_DIR}/scripts/make_icon.py)
+# -B: no byte-code caches in the source tree.
+set(resources_python ${Python3_EXECUTABLE} -B)
+
+if(TARGET medtool)
+  add_test(NAME Resources.IconFile
+           COMMAND ${resources_python} ${resources_test_dir}/check_icon.py ${MEDTOOL_ICON}
+                   --generator ${icon_generator})
+  add_test(NAME Resources.ProgramIcon
+           COMMAND ${resources_python} ${resources_test_dir}/check_icon.py ${MEDTOOL_ICON}
+                   --exe $<TARGET_FILE:medtool>)
+  find_program(MEDTOOL_OBJDUMP NAMES ${CMAKE_OBJDUMP} x86_64-w64-mingw32-objdump REQUIRED)
+  add_test(NAME Resources.ProgramFootprint
+           COMMAND ${resources_python} ${resources_test_dir}/check_footprint.py
+                   --objdump ${MEDTOOL_OBJDUMP} --exe $<TARGET_FILE:medtool>
+                   "--copy=$<TARGET_FILE_DIR:medtool>/${MEDTOOL_DIST_NAME}")
+else()
+  # No program here: draw the icon for the check.
+  set(native_icon ${CMAKE_CURRENT_BINARY_DIR}/resources/medtool.ico)
+  add_test(NAME Resources.IconGenerator
+           COMMAND ${Python3_EXECUTABLE} ${icon_generator} ${native_icon})
+  set_tests_properties(Resources.IconGenerator PROPERTIES FIXTURES_SETUP ResourcesIcon)
+  file(MAKE_DIRECTORY ${CMAKE_CURRENT_BINARY_DIR}/resources)
+  add_test(NAME Resources.IconFile
+           COMMAND ${resources_python} ${resources_test_dir}/check_icon.py ${native_icon}
+                   --generator ${icon_generator})
+  set_tests_properties(Resources.IconFile PROPERTIES FIXTURES_REQUIRED ResourcesIcon)
+endif()
