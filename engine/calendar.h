@@ -4,7 +4,7 @@
 #include <cstdint>
 
 struct CivilDate {
-    int64_t year; // astronomical: 0 is 1 BC
+    int64_t year;  // astronomical: 0 is 1 BC
     int32_t month; // 1..12
     int32_t day;   // 1..31
 };

@@ -10,9 +10,10 @@ namespace {
 
 // Indexed by kind - 1.
 constexpr ReportGenerator kGenerators[] = {
-    writeDutyRoster,        writeDosingTimetable,   writeBloodCollectionOrder, writeCriticalValues,
-    writeHighAlertDrugs,    writeInfusionCompatibility, writeFollowUpDates,    writeSurgicalChecklist,
-    writeHandoverTemplate,  writeInfusionCard,      writeLabPanels,
+    writeDutyRoster,     writeDosingTimetable,   writeBloodCollectionOrder,
+    writeCriticalValues, writeHighAlertDrugs,    writeInfusionCompatibility,
+    writeFollowUpDates,  writeSurgicalChecklist, writeHandoverTemplate,
+    writeInfusionCard,   writeLabPanels,
 };
 constexpr int32_t kGeneratorCount = static_cast<int32_t>(sizeof kGenerators / sizeof kGenerators[0]);
 
