@@ -1,0 +1,55 @@
+#!/usr/bin/env bash
+# Shows the built program's main window; builds nothing.
+# With DISPLAY set, the program runs on that display until the user closes it.
+# Without one it runs on a virtual display: once the window is up and painted
+# a screenshot is saved, its path printed, and the program closed.
+# Usage: scripts/show-window.sh <medtool.exe> [screenshot.png]
+set -euo pipefail
+here="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)"
+if [ $# -lt 1 ] || [ ! -f "$1" ]; then
+  echo "usage: $0 <medtool.exe> [screenshot.png]" >&2
+  exit 2
+fi
+exe="$(realpath "$1")"
+shot="$(realpath -m "${2:-$(dirname "$exe")/medtool-window.png}")"
+
+if [ -n "${DISPLAY:-}" ]; then
+  exec "$here/wine-run.sh" "$exe"
+fi
+
+program_pid=""
+xvfb_pid=""
+display_file="$(mktemp)"
+wine_log="$(mktemp)"
+cleanup() {
+  if [ -n "$program_pid" ] && kill -0 "$program_pid" 2>/dev/null; then
+    kill "$program_pid" 2>/dev/null || true
+    wait "$program_pid" 2>/dev/null || true
+  fi
+  if [ -n "$xvfb_pid" ]; then
+    kill "$xvfb_pid" 2>/dev/null || true
+    wait "$xvfb_pid" 2>/dev/null || true
+  fi
+  rm -f "$display_file" "$wine_log"
+}
+trap cleanup EXIT
+
+# Xvfb picks a free display number itself and writes it to fd 3.
+Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$display_file" >/dev/null 2>&1 &
+xvfb_pid=$!
+for _ in $(seq 100); do
+  [ -s "$display_file" ] && break
+  sleep 0.1
+done
+[ -s "$display_file" ] || { echo "Xvfb did not start" >&2; exit 1; }
+export DISPLAY=":$(tr -d '[:space:]' <"$display_file")"
+
+# Wine's complaints (the display going away at the end) only matter on failure.
+"$here/wine-run.sh" "$exe" 2>"$wine_log" &
+program_pid=$!
+if ! python3 "$here/screenshot.py" x11 "$shot" --wait-width 900 --timeout 90; then
+  kill -0 "$program_pid" 2>/dev/null || echo "the program ended before its window came up" >&2
+  cat "$wine_log" >&2
+  exit 1
+fi
+echo "$shot"

@@ -1,0 +1,269 @@
+// The main window: construction, message loop and window procedure.
+#include "ui/main_window_win32.h"
+#include "app/program_entry.h"
+#include "engine/text.h"
+#include "records/save_record.h"
+#include "ui/main_window_state.h"
+
+MainWindowState mainWindowState;
+
+static_assert(kMainWindowStyle == (WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX), "window style");
+static_assert(kMainWindowStyle == 0x00CA0000, "window style");
+static_assert(win_bits::Child == WS_CHILD && win_bits::Visible == WS_VISIBLE &&
+                  win_bits::VScroll == WS_VSCROLL,
+              "window style bits");
+static_assert(win_bits::StaticRight == SS_RIGHT && win_bits::ButtonOwnerDraw == BS_OWNERDRAW,
+              "control styles");
+static_assert(win_bits::EditMultiline == ES_MULTILINE && win_bits::EditAutoVScroll == ES_AUTOVSCROLL &&
+                  win_bits::EditAutoHScroll == ES_AUTOHSCROLL && win_bits::EditReadOnly == ES_READONLY,
+              "edit styles");
+static_assert(win_bits::ExClientEdge == WS_EX_CLIENTEDGE, "extended style");
+static_assert(win_bits::KeyDownMessage == WM_KEYDOWN && win_bits::ReturnKey == VK_RETURN &&
+                  win_bits::F5Key == VK_F5,
+              "keys");
+static_assert(win_bits::TextSingleLine == (DT_SINGLELINE | DT_VCENTER | DT_END_ELLIPSIS) &&
+                  win_bits::TextCenter == DT_CENTER && win_bits::TextRight == DT_RIGHT,
+              "text flags");
+static_assert(kReportCopyCapacity == 8192 && kCopyTextCapacity == 1024 && kStatusTextCapacity == 256,
+              "state buffers");
+
+HFONT fontFor(FontRole role) {
+    const MainWindowState& s = mainWindowState;
+    switch (role) {
+    case FontRole::Title:
+        return s.titleFont;
+    case FontRole::Heading:
+        return s.headingFont;
+    case FontRole::Label:
+        return s.labelFont;
+    case FontRole::Input:
+        return s.inputFont;
+    case FontRole::Verdict:
+        return s.verdictFont;
+    case FontRole::Report:
+        return s.reportFont;
+    case FontRole::Button:
+        return s.buttonFont;
+    case FontRole::Small:
+        return s.smallFont;
+    default:
+        return nullptr;
+    }
+}
+
+SIZE mainWindowSize() {
+    RECT frame{0, 0, kClientWidth, kClientHeight};
+    AdjustWindowRect(&frame, kMainWindowStyle, FALSE);
+    return SIZE{frame.right - frame.left, frame.bottom - frame.top};
+}
+
+namespace {
+
+HFONT createFont(const FontParams& font) {
+    return CreateFontW(font.height, 0, 0, 0, font.weight, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
+                       OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, CLEARTYPE_QUALITY, 0, font.face);
+}
+
+void createFontsAndBrushes() {
+    MainWindowState& s = mainWindowState;
+    HFONT* const fonts[kFontCount] = {&s.titleFont,   &s.headingFont, &s.labelFont,  &s.inputFont,
+                                      &s.verdictFont, &s.reportFont,  &s.buttonFont, &s.smallFont};
+    for (int32_t i = 0; i < kFontCount; ++i)
+        *fonts[i] = createFont(kFontTable[i]);
+    s.panelBrush = CreateSolidBrush(colorRef(colours::Panel));
+    s.backgroundBrush = CreateSolidBrush(colorRef(colours::Background));
+}
+
+void registerWindowClass(HINSTANCE instance) {
+    WNDCLASSEXW windowClass{};
+    windowClass.cbSize = sizeof windowClass;
+    windowClass.style = 0;
+    windowClass.lpfnWndProc = mainWindowProc;
+    windowClass.hInstance = instance;
+    windowClass.hIcon = LoadIconW(instance, MAKEINTRESOURCEW(1));
+    windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+    windowClass.hbrBackground = mainWindowState.backgroundBrush;
+    windowClass.lpszClassName = kWindowClassName;
+    RegisterClassExW(&windowClass);
+}
+
+// Centred on the primary screen, never above or left of its origin.
+int centred(int screen, int size) {
+    const int position = (screen - size) / 2;
+    return position < 0 ? 0 : position;
+}
+
+void keepControl(const ControlRow& row, HWND control) {
+    MainWindowState& s = mainWindowState;
+    switch (row.slot) {
+    case ControlSlot::InputEdit:
+        s.inputEdits[row.slotIndex] = control;
+        break;
+    case ControlSlot::ResultEdit:
+        s.resultEdit = control;
+        break;
+    case ControlSlot::VerdictLabel:
+        s.verdictLabel = control;
+        break;
+    case ControlSlot::CautionLabel:
+        s.cautionLabel = control;
+        break;
+    case ControlSlot::CalculateButton:
+        s.calculateButton = control;
+        break;
+    case ControlSlot::SaveButton:
+        s.saveButton = control;
+        break;
+    case ControlSlot::CopyButton:
+        s.copyButton = control;
+        break;
+    case ControlSlot::ResetButton:
+        s.resetButton = control;
+        break;
+    case ControlSlot::AboutButton:
+        s.aboutButton = control;
+        break;
+    case ControlSlot::None:
+        break;
+    }
+}
+
+void runMessageLoop() {
+    MSG message;
+    while (GetMessageW(&message, nullptr, 0, 0) > 0) {
+        const bool calculateKey = isCalculateKey(message.message, message.wParam,
+                                                 IsChild(mainWindowState.mainWindow, message.hwnd) != FALSE);
+        if (calculateKey) {
+            calculateCommand();
+            continue;
+        }
+        TranslateMessage(&message);
+        DispatchMessageW(&message);
+    }
+}
+
+LRESULT onCreate(HWND window) {
+    createControls(window);
+    return 0;
+}
+
+LRESULT onDestroy() {
+    PostQuitMessage(0);
+    return 0;
+}
+
+// The window keeps its client area: neither smaller nor larger than its frame.
+LRESULT onGetMinMaxInfo(MINMAXINFO* info) {
+    const SIZE size = mainWindowSize();
+    info->ptMinTrackSize = POINT{size.cx, size.cy};
+    info->ptMaxTrackSize = POINT{size.cx, size.cy};
+    return 0;
+}
+
+LRESULT onPaint(HWND window) {
+    paintMainWindow(window);
+    return 0;
+}
+
+// The paint covers the whole client area.
+LRESULT onEraseBackground() {
+    return 1;
+}
+
+LRESULT onDrawItem(const DRAWITEMSTRUCT* item) {
+    drawOwnerButton(*item);
+    return TRUE;
+}
+
+// False for ids that are not one of the five buttons.
+bool onCommand(int32_t id) {
+    switch (id) {
+    case kCalculateId:
+        calculateCommand();
+        return true;
+    case kSaveId:
+        saveRecord();
+        return true;
+    case kCopyId:
+        copyResultCommand();
+        return true;
+    case kResetId:
+        resetCommand();
+        return true;
+    case kAboutId:
+        aboutCommand();
+        return true;
+    default:
+        return false;
+    }
+}
+
+} // namespace
+
+void createControls(HWND window) {
+    MainWindowState& s = mainWindowState;
+    s.mainWindow = window;
+    ControlTable table;
+    buildControlTable(*s.tool, table);
+    for (int32_t i = 0; i < table.count; ++i) {
+        const ControlRow& row = table.controls[i];
+        HWND control =
+            CreateWindowExW(row.exStyle, row.className, row.textAfterFont ? L"" : row.text, row.style, row.x,
+                            row.y, row.width, row.height, window,
+                            reinterpret_cast<HMENU>(static_cast<INT_PTR>(row.id)), s.instance, nullptr);
+        HFONT font = fontFor(row.font);
+        if (font != nullptr) SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
+        if (row.textAfterFont) SetWindowTextW(control, row.text);
+        keepControl(row, control);
+    }
+    copyText(s.statusText, kStatusTextCapacity, kReadyStatus);
+}
+
+LRESULT CALLBACK mainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+    case WM_CREATE:
+        return onCreate(window);
+    case WM_DESTROY:
+        return onDestroy();
+    case WM_GETMINMAXINFO:
+        return onGetMinMaxInfo(reinterpret_cast<MINMAXINFO*>(lParam));
+    case WM_PAINT:
+        return onPaint(window);
+    case WM_ERASEBKGND:
+        return onEraseBackground();
+    case WM_DRAWITEM:
+        return onDrawItem(reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
+    case WM_CTLCOLOREDIT:
+        return reinterpret_cast<LRESULT>(colourEditControl(reinterpret_cast<HDC>(wParam)));
+    case WM_CTLCOLORSTATIC:
+        return reinterpret_cast<LRESULT>(
+            colourStaticControl(reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam)));
+    case WM_COMMAND:
+        if (onCommand(LOWORD(wParam))) return 0;
+        break;
+    default:
+        break;
+    }
+    return DefWindowProcW(window, message, wParam, lParam);
+}
+
+int runMainWindow(HINSTANCE instance, const ToolDef* tool) {
+    MainWindowState& s = mainWindowState;
+    s.instance = instance;
+    s.tool = tool;
+    s.level = 0;
+    s.reportCopy[0] = L'\0';
+    createFontsAndBrushes();
+    registerWindowClass(instance);
+    const SIZE size = mainWindowSize();
+    const int x = centred(GetSystemMetrics(SM_CXSCREEN), size.cx);
+    const int y = centred(GetSystemMetrics(SM_CYSCREEN), size.cy);
+    HWND window = CreateWindowExW(0, kWindowClassName, tool->name, kMainWindowStyle, x, y, size.cx, size.cy,
+                                  nullptr, nullptr, instance, nullptr);
+    if (window == nullptr) return 1;
+    ShowWindow(window, SW_SHOW);
+    UpdateWindow(window);
+    SetFocus(shownInputCount(*tool) > 0 ? s.inputEdits[0] : nullptr);
+    runMessageLoop();
+    return 0;
+}

@@ -1,0 +1,37 @@
+// The main window's Win32 layer: window procedure, commands and painting.
+#pragma once
+
+#include <windows.h>
+
+#include "ui/window_model.h"
+
+LRESULT CALLBACK mainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+
+// WM_CREATE: builds the controls and sets the first status line.
+void createControls(HWND window);
+
+// The outer window size that gives the fixed client area.
+SIZE mainWindowSize();
+
+void calculateCommand();
+void copyResultCommand();
+void resetCommand();
+void aboutCommand();
+
+void paintMainWindow(HWND window);
+void drawOwnerButton(const DRAWITEMSTRUCT& item);
+// WM_CTLCOLOREDIT and WM_CTLCOLORSTATIC; both answer the panel brush.
+HBRUSH colourEditControl(HDC dc);
+HBRUSH colourStaticControl(HDC dc, HWND control);
+
+void drawTextBox(HDC dc, int x, int y, int width, int height, const wchar_t* text, Colour colour, HFONT font,
+                 UINT extraFlags);
+void fillBox(HDC dc, int x, int y, int width, int height, Colour colour);
+void frameBox(HDC dc, int x, int y, int width, int height, Colour colour);
+
+inline COLORREF colorRef(Colour colour) {
+    return RGB(colour.red, colour.green, colour.blue);
+}
+
+// The font of a role (null for FontRole::None).
+HFONT fontFor(FontRole role);

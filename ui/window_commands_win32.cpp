@@ -1,0 +1,102 @@
+// The buttons' commands: Calculate, Copy, Reset and About.
+#include "engine/calculation.h"
+#include "engine/text.h"
+#include "ui/main_window_state.h"
+#include "ui/main_window_win32.h"
+
+namespace {
+
+// True only when the clipboard took the block; a block it did not take is freed.
+bool putOnClipboard(const ToolDef& tool, const wchar_t* copyText, HWND owner) {
+    if (!OpenClipboard(owner)) return false;
+    EmptyClipboard();
+    const int32_t capacity = clipboardTextCapacity(tool, copyText);
+    bool handed = false;
+    HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE, static_cast<SIZE_T>(capacity) * sizeof(wchar_t));
+    if (block != nullptr) {
+        auto* text = static_cast<wchar_t*>(GlobalLock(block));
+        if (text != nullptr) {
+            composeClipboardText(tool, copyText, text, capacity);
+            GlobalUnlock(block);
+            handed = SetClipboardData(CF_UNICODETEXT, block) != nullptr;
+        }
+        if (!handed) GlobalFree(block);
+    }
+    CloseClipboard();
+    return handed;
+}
+
+void setStatus(const wchar_t* text) {
+    copyText(mainWindowState.statusText, kStatusTextCapacity, text);
+    InvalidateRect(mainWindowState.mainWindow, nullptr, FALSE);
+}
+
+} // namespace
+
+void calculateCommand() {
+    MainWindowState& s = mainWindowState;
+    const ToolDef& tool = *s.tool;
+    const int32_t count = shownInputCount(tool);
+    wchar_t texts[kMaxInputs][kInputTextCapacity];
+    const wchar_t* textOf[kMaxInputs];
+    for (int32_t i = 0; i < count; ++i) {
+        GetWindowTextW(s.inputEdits[i], texts[i], kInputTextCapacity);
+        textOf[i] = texts[i];
+    }
+    const int32_t rejected = readInputValues(tool, textOf, s.inputValues);
+    if (rejected >= 0) {
+        wchar_t message[kMessageTextCapacity];
+        composeInputError(tool, rejected, message, kMessageTextCapacity);
+        MessageBoxW(s.mainWindow, message, kInputErrorCaption, MB_OK | MB_ICONWARNING);
+        SetFocus(s.inputEdits[rejected]);
+        return;
+    }
+
+    wchar_t report[kReportTextCapacity];
+    wchar_t verdict[kVerdictTextCapacity];
+    runCalculation(tool, s.inputValues, report, kReportTextCapacity, verdict, kVerdictTextCapacity, &s.level,
+                   s.reportCopy, kReportCopyCapacity);
+    s.copyText[0] = L'\0';
+    SetWindowTextW(s.resultEdit, report);
+    SetWindowTextW(s.verdictLabel, verdict);
+    composeCopyText(tool, report, verdict, s.copyText, kCopyTextCapacity);
+    // Repainted in the colour of the new level.
+    InvalidateRect(s.verdictLabel, nullptr, TRUE);
+    composeCalculatedStatus(tool, s.statusText, kStatusTextCapacity);
+    InvalidateRect(s.mainWindow, nullptr, FALSE);
+    SetFocus(s.mainWindow);
+}
+
+void copyResultCommand() {
+    MainWindowState& s = mainWindowState;
+    if (!hasResult(s.reportCopy)) {
+        MessageBoxW(s.mainWindow, kCopyNoResultMessage, kHintCaption, MB_OK | MB_ICONINFORMATION);
+        return;
+    }
+    const bool copied = putOnClipboard(*s.tool, s.copyText, s.mainWindow);
+    setStatus(copied ? kCopiedStatus : kCopyFailedStatus);
+}
+
+void resetCommand() {
+    MainWindowState& s = mainWindowState;
+    const ToolDef& tool = *s.tool;
+    const int32_t count = shownInputCount(tool);
+    for (int32_t i = 0; i < count; ++i) {
+        wchar_t text[kDefaultTextCapacity];
+        formatDefaultText(tool.inputs[i].defaultValue, text, kDefaultTextCapacity);
+        SetWindowTextW(s.inputEdits[i], text);
+    }
+    SetWindowTextW(s.resultEdit, L"");
+    SetWindowTextW(s.verdictLabel, kVerdictPrompt);
+    SetWindowTextW(s.cautionLabel, cautionText(tool));
+    copyText(s.statusText, kStatusTextCapacity, kResetStatus);
+    s.reportCopy[0] = L'\0';
+    s.level = 0;
+    InvalidateRect(s.mainWindow, nullptr, FALSE);
+}
+
+void aboutCommand() {
+    wchar_t text[kAboutTextCapacity];
+    composeAboutText(*mainWindowState.tool, text, kAboutTextCapacity);
+    MessageBoxW(mainWindowState.mainWindow, text, kAboutCaption, MB_OK | MB_ICONINFORMATION);
+}
