@@ -9,6 +9,8 @@ export WINEDEBUG=-all
 
 ./scripts/build.sh native
 ./scripts/build.sh windows
+./scripts/wine-session.sh
+trap './scripts/wine-session.sh stop' EXIT
 echo "=== native tests"
 ./build/native/tests/core_tests --gtest_brief=1
 echo "=== Windows tests under Wine"

@@ -26,10 +26,9 @@ run_preset() {
 run_preset native
 run_preset native-asan
 
-./scripts/wine-prefix.sh
-# One wineserver for the whole Windows run: each test is its own Wine process.
-wineserver -p 2>/dev/null || true
-trap 'wineserver -k 2>/dev/null || true' EXIT
+# One Wine session for the whole Windows run: each test is its own Wine process.
+./scripts/wine-session.sh
+trap './scripts/wine-session.sh stop' EXIT
 run_preset windows
 
 if [ -x scripts/fuzz.sh ]; then
