@@ -4,7 +4,8 @@
 
 int programEntry(HINSTANCE instance) {
     wchar_t fileName[kSelfTestNameCapacity];
-    if (parseSelfTestCommandLine(GetCommandLineW(), fileName, kSelfTestNameCapacity)) return runSelfTest(fileName);
+    if (parseSelfTestCommandLine(GetCommandLineW(), fileName, kSelfTestNameCapacity))
+        return runSelfTest(fileName);
     SetProcessDPIAware();
     return runMainWindow(instance, &builtinTool());
 }

@@ -14,7 +14,8 @@ constexpr int32_t kVerdictCapacity = 512;
 const wchar_t* findText(const wchar_t* text, const wchar_t* needle) {
     for (const wchar_t* p = text; *p != 0; ++p) {
         int32_t i = 0;
-        while (needle[i] != 0 && p[i] == needle[i]) ++i;
+        while (needle[i] != 0 && p[i] == needle[i])
+            ++i;
         if (needle[i] == 0) return p;
     }
     return nullptr;
@@ -40,14 +41,16 @@ bool parseSelfTestCommandLine(const wchar_t* commandLine, wchar_t* fileName, int
     if (found == nullptr) return false;
 
     const wchar_t* p = found + kSwitchLength;
-    while (*p == L' ') ++p;
+    while (*p == L' ')
+        ++p;
     wchar_t end = L' ';
     if (*p == L'"') {
         end = L'"';
         ++p;
     }
     int32_t n = 0;
-    while (p[n] != 0 && p[n] != end) ++n;
+    while (p[n] != 0 && p[n] != end)
+        ++n;
     appendTextN(fileName, capacity, p, n);
     if (fileName[0] == 0) copyText(fileName, capacity, kDefaultSelfTestName);
     return true;
@@ -55,7 +58,8 @@ bool parseSelfTestCommandLine(const wchar_t* commandLine, wchar_t* fileName, int
 
 int32_t composeSelfTestFile(const ToolDef& tool, wchar_t* fileText, int32_t capacity) {
     double inputValues[kMaxInputs] = {};
-    for (int32_t i = 0; i < tool.inputCount && i < kMaxInputs; ++i) inputValues[i] = tool.inputs[i].defaultValue;
+    for (int32_t i = 0; i < tool.inputCount && i < kMaxInputs; ++i)
+        inputValues[i] = tool.inputs[i].defaultValue;
 
     wchar_t report[kReportCapacity];
     wchar_t verdict[kVerdictCapacity];
@@ -108,4 +112,6 @@ int runSelfTestFor(const ToolDef& tool, const wchar_t* fileName) {
     return errors > 0 ? kExitOutputFailed : kExitOk;
 }
 
-int runSelfTest(const wchar_t* fileName) { return runSelfTestFor(builtinTool(), fileName); }
+int runSelfTest(const wchar_t* fileName) {
+    return runSelfTestFor(builtinTool(), fileName);
+}

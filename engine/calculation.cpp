@@ -15,7 +15,9 @@ constexpr int32_t kLineCapacity = 256;
 // Longer fixed-point texts would be cut, so they switch to exponent form.
 constexpr int32_t kMaxFixedLength = 79;
 
-bool sameCode(const char* a, const char* b) { return std::strcmp(a, b) == 0; }
+bool sameCode(const char* a, const char* b) {
+    return std::strcmp(a, b) == 0;
+}
 
 struct NumberFormat {
     const wchar_t* fixed;
@@ -65,8 +67,8 @@ int32_t runCalculation(const ToolDef& tool, const double* inputValues, wchar_t* 
     *level = 0;
 
     if (tool.reportKind != report_kind::None) {
-        *level = composeCustomReport(tool.reportKind, &tool, inputValues, reportText, reportCapacity, verdictText,
-                                     verdictCapacity);
+        *level = composeCustomReport(tool.reportKind, &tool, inputValues, reportText, reportCapacity,
+                                     verdictText, verdictCapacity);
         copyText(reportCopy, reportCopyCapacity, reportText);
         return *level;
     }
@@ -75,7 +77,8 @@ int32_t runCalculation(const ToolDef& tool, const double* inputValues, wchar_t* 
     bool anyFailed = false;
     for (int32_t i = 0; i < tool.outputCount; ++i) {
         int32_t failed = 0;
-        outputValues[i] = evaluateExpression(tool, tool.outputs[i].formula, inputValues, outputValues, &failed);
+        outputValues[i] =
+            evaluateExpression(tool, tool.outputs[i].formula, inputValues, outputValues, &failed);
         if (failed != 0) anyFailed = true;
     }
 
@@ -114,5 +117,6 @@ int32_t runCalculation(const ToolDef& tool, const double* inputValues, wchar_t* 
 
 int32_t runCalculation(const ToolDef& tool, const double* inputValues, CalcResult& result) {
     return runCalculation(tool, inputValues, result.reportText, result.reportCapacity, result.verdictText,
-                          result.verdictCapacity, &result.level, result.reportCopy, result.reportCopyCapacity);
+                          result.verdictCapacity, &result.level, result.reportCopy,
+                          result.reportCopyCapacity);
 }

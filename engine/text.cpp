@@ -5,11 +5,11 @@
 // both builds), one conversion at a time.
 #include "engine/text.h"
 
+#include <climits>
 #include <cstddef>
 #include <cstdio>
 #include <cwchar>
 #include <type_traits>
-#include <climits>
 
 namespace {
 
@@ -28,20 +28,24 @@ void put(Sink& sink, wchar_t c) {
 }
 
 void putPadding(Sink& sink, wchar_t c, long count) {
-    for (long i = 0; i < count && sink.length < sink.capacity - 1; ++i) put(sink, c);
+    for (long i = 0; i < count && sink.length < sink.capacity - 1; ++i)
+        put(sink, c);
 }
 
-bool isDigit(wchar_t c) { return c >= L'0' && c <= L'9'; }
+bool isDigit(wchar_t c) {
+    return c >= L'0' && c <= L'9';
+}
 
 // Reads a width or precision; absurd values saturate instead of overflowing.
 const wchar_t* readCount(const wchar_t* p, int* value) {
     int v = 0;
-    for (; isDigit(*p); ++p) v = v < 100000 ? v * 10 + static_cast<int>(*p - L'0') : v;
+    for (; isDigit(*p); ++p)
+        v = v < 100000 ? v * 10 + static_cast<int>(*p - L'0') : v;
     *value = v;
     return p;
 }
 
-struct Spec {
+struct Conversion {
     bool leftAlign;
     char flags[8];
     int flagCount;
@@ -52,21 +56,23 @@ struct Spec {
 
 // Appends a text of known length, padded to the field width.
 template <typename Char>
-void putField(Sink& sink, const Spec& spec, const Char* text, long length) {
-    long pad = spec.width > length ? spec.width - length : 0;
-    if (!spec.leftAlign) putPadding(sink, L' ', pad);
-    for (long i = 0; i < length && sink.length < sink.capacity - 1; ++i) put(sink, static_cast<wchar_t>(text[i]));
-    if (spec.leftAlign) putPadding(sink, L' ', pad);
+void putField(Sink& sink, const Conversion& conversion, const Char* text, long length) {
+    long pad = conversion.width > length ? conversion.width - length : 0;
+    if (!conversion.leftAlign) putPadding(sink, L' ', pad);
+    for (long i = 0; i < length && sink.length < sink.capacity - 1; ++i)
+        put(sink, static_cast<wchar_t>(text[i]));
+    if (conversion.leftAlign) putPadding(sink, L' ', pad);
 }
 
 // Builds "%<flags><width>.<precision><length><conv>" for snprintf.
-void buildNarrowSpec(char* out, size_t size, const Spec& spec, const char* length, char conv) {
+void buildNarrowFormat(char* out, size_t size, const Conversion& conversion, const char* length, char conv) {
     char flags[9] = {};
-    for (int i = 0; i < spec.flagCount; ++i) flags[i] = spec.flags[i];
+    for (int i = 0; i < conversion.flagCount; ++i)
+        flags[i] = conversion.flags[i];
     char width[16] = "";
     char precision[16] = "";
-    if (spec.width >= 0) std::snprintf(width, sizeof width, "%d", spec.width);
-    if (spec.precision >= 0) std::snprintf(precision, sizeof precision, ".%d", spec.precision);
+    if (conversion.width >= 0) std::snprintf(width, sizeof width, "%d", conversion.width);
+    if (conversion.precision >= 0) std::snprintf(precision, sizeof precision, ".%d", conversion.precision);
     std::snprintf(out, size, "%%%s%s%s%s%c", flags, width, precision, length, conv);
 }
 
@@ -95,87 +101,88 @@ int32_t formatTextV(wchar_t* buffer, int32_t capacity, const wchar_t* format, va
             put(sink, L'%');
             continue;
         }
-        Spec spec{};
-        spec.width = -1;
-        spec.precision = -1;
+        Conversion conversion{};
+        conversion.width = -1;
+        conversion.precision = -1;
         for (;; ++p) {
             wchar_t c = *p;
             if (c != L'-' && c != L'0' && c != L'+' && c != L' ' && c != L'#') break;
-            if (c == L'-') spec.leftAlign = true;
-            if (spec.flagCount < 7) spec.flags[spec.flagCount++] = static_cast<char>(c);
+            if (c == L'-') conversion.leftAlign = true;
+            if (conversion.flagCount < 7) conversion.flags[conversion.flagCount++] = static_cast<char>(c);
         }
         if (*p == L'*') {
             int w = va_arg(args, int);
             if (w < 0) {
-                spec.leftAlign = true;
-                if (spec.flagCount < 7) spec.flags[spec.flagCount++] = '-';
+                conversion.leftAlign = true;
+                if (conversion.flagCount < 7) conversion.flags[conversion.flagCount++] = '-';
                 w = -w;
             }
-            spec.width = w;
+            conversion.width = w;
             ++p;
         } else if (isDigit(*p)) {
-            p = readCount(p, &spec.width);
+            p = readCount(p, &conversion.width);
         }
         if (*p == L'.') {
             ++p;
-            spec.precision = 0;
+            conversion.precision = 0;
             if (*p == L'*') {
                 int v = va_arg(args, int);
-                spec.precision = v < 0 ? -1 : v;
+                conversion.precision = v < 0 ? -1 : v;
                 ++p;
             } else {
-                p = readCount(p, &spec.precision);
+                p = readCount(p, &conversion.precision);
             }
         }
         const char* length = "";
         if (*p == L'h') {
-            spec.lengthMod = 'h';
+            conversion.lengthMod = 'h';
             length = "h";
             ++p;
         } else if (*p == L'l' && p[1] == L'l') {
-            spec.lengthMod = 'L';
+            conversion.lengthMod = 'L';
             length = "ll";
             p += 2;
         } else if (*p == L'l') {
-            spec.lengthMod = 'l';
+            conversion.lengthMod = 'l';
             length = "l";
             ++p;
         } else if (*p == L'z') {
-            spec.lengthMod = 'z';
+            conversion.lengthMod = 'z';
             length = "z";
             ++p;
         }
 
-        char narrowSpec[48];
+        char narrowFormat[48];
         char narrow[1100];
         int written = -1;
         switch (*p) {
         case L'd':
         case L'i':
-            buildNarrowSpec(narrowSpec, sizeof narrowSpec, spec, length, 'd');
-            if (spec.lengthMod == 'L')
-                written = std::snprintf(narrow, sizeof narrow, narrowSpec, va_arg(args, long long));
-            else if (spec.lengthMod == 'l')
-                written = std::snprintf(narrow, sizeof narrow, narrowSpec, va_arg(args, long));
-            else if (spec.lengthMod == 'z')
-                written = std::snprintf(narrow, sizeof narrow, narrowSpec, va_arg(args, ptrdiff_t));
+            buildNarrowFormat(narrowFormat, sizeof narrowFormat, conversion, length, 'd');
+            if (conversion.lengthMod == 'L')
+                written = std::snprintf(narrow, sizeof narrow, narrowFormat, va_arg(args, long long));
+            else if (conversion.lengthMod == 'l')
+                written = std::snprintf(narrow, sizeof narrow, narrowFormat, va_arg(args, long));
+            else if (conversion.lengthMod == 'z')
+                written = std::snprintf(narrow, sizeof narrow, narrowFormat, va_arg(args, ptrdiff_t));
             else
-                written = std::snprintf(narrow, sizeof narrow, narrowSpec, va_arg(args, int));
+                written = std::snprintf(narrow, sizeof narrow, narrowFormat, va_arg(args, int));
             putNarrow(sink, narrow, written, sizeof narrow);
             break;
         case L'u':
         case L'x':
         case L'X': {
             char conv = static_cast<char>(*p);
-            buildNarrowSpec(narrowSpec, sizeof narrowSpec, spec, length, conv);
-            if (spec.lengthMod == 'L')
-                written = std::snprintf(narrow, sizeof narrow, narrowSpec, va_arg(args, unsigned long long));
-            else if (spec.lengthMod == 'l')
-                written = std::snprintf(narrow, sizeof narrow, narrowSpec, va_arg(args, unsigned long));
-            else if (spec.lengthMod == 'z')
-                written = std::snprintf(narrow, sizeof narrow, narrowSpec, va_arg(args, size_t));
+            buildNarrowFormat(narrowFormat, sizeof narrowFormat, conversion, length, conv);
+            if (conversion.lengthMod == 'L')
+                written =
+                    std::snprintf(narrow, sizeof narrow, narrowFormat, va_arg(args, unsigned long long));
+            else if (conversion.lengthMod == 'l')
+                written = std::snprintf(narrow, sizeof narrow, narrowFormat, va_arg(args, unsigned long));
+            else if (conversion.lengthMod == 'z')
+                written = std::snprintf(narrow, sizeof narrow, narrowFormat, va_arg(args, size_t));
             else
-                written = std::snprintf(narrow, sizeof narrow, narrowSpec, va_arg(args, unsigned int));
+                written = std::snprintf(narrow, sizeof narrow, narrowFormat, va_arg(args, unsigned int));
             putNarrow(sink, narrow, written, sizeof narrow);
             break;
         }
@@ -185,36 +192,39 @@ int32_t formatTextV(wchar_t* buffer, int32_t capacity, const wchar_t* format, va
         case L'E':
         case L'g':
         case L'G': {
-            if (spec.precision > 400) spec.precision = 400;
-            buildNarrowSpec(narrowSpec, sizeof narrowSpec, spec, "", static_cast<char>(*p));
-            written = std::snprintf(narrow, sizeof narrow, narrowSpec, va_arg(args, double));
+            if (conversion.precision > 400) conversion.precision = 400;
+            buildNarrowFormat(narrowFormat, sizeof narrowFormat, conversion, "", static_cast<char>(*p));
+            written = std::snprintf(narrow, sizeof narrow, narrowFormat, va_arg(args, double));
             putNarrow(sink, narrow, written, sizeof narrow);
             break;
         }
         case L'c': {
             wchar_t c = static_cast<wchar_t>(va_arg(args, PromotedWint));
-            putField(sink, spec, &c, 1);
+            putField(sink, conversion, &c, 1);
             break;
         }
         case L's': {
-            if (spec.lengthMod == 'l') {
+            if (conversion.lengthMod == 'l') {
                 const wchar_t* s = va_arg(args, const wchar_t*);
                 if (s == nullptr) s = L"(null)";
                 long n = 0;
-                while (s[n] != 0 && (spec.precision < 0 || n < spec.precision)) ++n;
-                putField(sink, spec, s, n);
+                while (s[n] != 0 && (conversion.precision < 0 || n < conversion.precision))
+                    ++n;
+                putField(sink, conversion, s, n);
             } else {
                 const char* s = va_arg(args, const char*);
                 if (s == nullptr) s = "(null)";
                 long n = 0;
-                while (s[n] != 0 && (spec.precision < 0 || n < spec.precision)) ++n;
-                putField(sink, spec, reinterpret_cast<const unsigned char*>(s), n);
+                while (s[n] != 0 && (conversion.precision < 0 || n < conversion.precision))
+                    ++n;
+                putField(sink, conversion, reinterpret_cast<const unsigned char*>(s), n);
             }
             break;
         }
         default:
             // Unknown conversion: shown as written, consuming no argument.
-            for (const wchar_t* q = start; q <= p && *q != 0; ++q) put(sink, *q);
+            for (const wchar_t* q = start; q <= p && *q != 0; ++q)
+                put(sink, *q);
             if (*p == 0) --p;
             break;
         }
@@ -234,7 +244,8 @@ int32_t formatText(wchar_t* buffer, int32_t capacity, const wchar_t* format, ...
 int32_t textLength(const wchar_t* text) {
     if (text == nullptr) return 0;
     int32_t n = 0;
-    while (text[n] != 0) ++n;
+    while (text[n] != 0)
+        ++n;
     return n;
 }
 

@@ -16,12 +16,14 @@ struct RunOutcome {
     int32_t returned;
 };
 
-RunOutcome run(const ToolDef& tool, const double* inputs, int32_t reportCapacity = 4096, int32_t copyCapacity = 8192) {
+RunOutcome run(const ToolDef& tool, const double* inputs, int32_t reportCapacity = 4096,
+               int32_t copyCapacity = 8192) {
     wchar_t report[8192];
     wchar_t verdict[512];
     wchar_t copy[8192];
     int32_t level = -99;
-    int32_t returned = runCalculation(tool, inputs, report, reportCapacity, verdict, 512, &level, copy, copyCapacity);
+    int32_t returned =
+        runCalculation(tool, inputs, report, reportCapacity, verdict, 512, &level, copy, copyCapacity);
     return {report, verdict, copy, level, returned};
 }
 
@@ -32,16 +34,22 @@ TEST(RunCalculation, Tool119Cases) {
         const wchar_t* verdict;
         int32_t level;
     } cases[] = {
-        {170, 65, L"BMI：22.49 kg/m2\r\n理想体重：65.0 kg\r\n与理想体重差：0.0 %\r\n", L"体重正常，保持均衡饮食与运动", 0},
+        {170, 65, L"BMI：22.49 kg/m2\r\n理想体重：65.0 kg\r\n与理想体重差：0.0 %\r\n",
+         L"体重正常，保持均衡饮食与运动", 0},
         // h = 0: the BMI fails, shows 0.00, and rule 1 sees bmi = 0.
         {0, 65,
-         L"BMI：0.00 kg/m2\r\n理想体重：-105.0 kg\r\n与理想体重差：-161.9 %\r\n（部分结果无法计算，请检查输入是否合理）\r\n",
+         L"BMI：0.00 kg/m2\r\n理想体重：-105.0 kg\r\n与理想体重差：-161.9 "
+         L"%\r\n（部分结果无法计算，请检查输入是否合理）\r\n",
          L"体重偏低，建议 NRS2002 筛查", 1},
         // h = 105: the third formula divides by zero; BMI 58.96 falls to the catch-all.
-        {105, 65, L"BMI：58.96 kg/m2\r\n理想体重：0.0 kg\r\n与理想体重差：0.0 %\r\n（部分结果无法计算，请检查输入是否合理）\r\n",
+        {105, 65,
+         L"BMI：58.96 kg/m2\r\n理想体重：0.0 kg\r\n与理想体重差：0.0 "
+         L"%\r\n（部分结果无法计算，请检查输入是否合理）\r\n",
          L"肥胖，评估代谢指标并制定减重计划", 2},
-        {170, 80, L"BMI：27.68 kg/m2\r\n理想体重：65.0 kg\r\n与理想体重差：23.1 %\r\n", L"超重，控制总能量并增加有氧运动", 1},
-        {170, 50, L"BMI：17.30 kg/m2\r\n理想体重：65.0 kg\r\n与理想体重差：-23.1 %\r\n", L"体重偏低，建议 NRS2002 筛查", 1},
+        {170, 80, L"BMI：27.68 kg/m2\r\n理想体重：65.0 kg\r\n与理想体重差：23.1 %\r\n",
+         L"超重，控制总能量并增加有氧运动", 1},
+        {170, 50, L"BMI：17.30 kg/m2\r\n理想体重：65.0 kg\r\n与理想体重差：-23.1 %\r\n",
+         L"体重偏低，建议 NRS2002 筛查", 1},
     };
     for (const auto& c : cases) {
         const double inputs[] = {c.h, c.w};
@@ -134,7 +142,8 @@ TEST(RunCalculation, ReportCutAtCapacityWithoutLineEndAndItsCopy) {
 
 TEST(RunCalculation, LongLinesAreCutAt255) {
     wchar_t longLabel[400];
-    for (int i = 0; i < 399; ++i) longLabel[i] = L'标';
+    for (int i = 0; i < 399; ++i)
+        longLabel[i] = L'标';
     longLabel[399] = 0;
     const OutputField outputs[] = {{"y", longLabel, L"kg", "x", "f0"}};
     const ToolDef tool = {1, L"T", nullptr, L"C", L"R", nullptr, 1, kInputs, 1, outputs, 0, nullptr, 0};
@@ -150,18 +159,36 @@ TEST(FormatValue, EveryCode) {
         double value;
         const wchar_t* expected;
     } cases[] = {
-        {"f0", 2.5, L"2"},   {"f0", 3.5, L"4"},       {"f1", 65, L"65.0"},
-        {"f2", 22.49134948, L"22.49"}, {"f3", 1.0005, L"1.000"}, {"f3", -1.5, L"-1.500"},
-        {"int", 7.6, L"8"},  {"pct", 12.34, L"12.3%"}, {"pct", 0.5, L"0.5%"}, // not multiplied
-        {nullptr, 1.005, L"1.00"}, {"F2", 1.0, L"1.00"}, {"f4", 1.0, L"1.00"}, {"", 3.0, L"3.00"},
-        {"date", 20000, L"2024-10-04"}, {"date", -1, L"1969-12-31"}, {"date", 0.9, L"1970-01-01"},
-        {"date", -0.9, L"1970-01-01"}, {"date", 11017, L"2000-03-01"},
-        {"f1", INFINITY, L"--"}, {"date", NAN, L"--"}, {"pct", -INFINITY, L"--"},
-        {"f1", -0.0, L"-0.0"}, {"f2", -0.001, L"-0.00"},
+        {"f0", 2.5, L"2"},
+        {"f0", 3.5, L"4"},
+        {"f1", 65, L"65.0"},
+        {"f2", 22.49134948, L"22.49"},
+        {"f3", 1.0005, L"1.000"},
+        {"f3", -1.5, L"-1.500"},
+        {"int", 7.6, L"8"},
+        {"pct", 12.34, L"12.3%"},
+        {"pct", 0.5, L"0.5%"}, // not multiplied
+        {nullptr, 1.005, L"1.00"},
+        {"F2", 1.0, L"1.00"},
+        {"f4", 1.0, L"1.00"},
+        {"", 3.0, L"3.00"},
+        {"date", 20000, L"2024-10-04"},
+        {"date", -1, L"1969-12-31"},
+        {"date", 0.9, L"1970-01-01"},
+        {"date", -0.9, L"1970-01-01"},
+        {"date", 11017, L"2000-03-01"},
+        {"f1", INFINITY, L"--"},
+        {"date", NAN, L"--"},
+        {"pct", -INFINITY, L"--"},
+        {"f1", -0.0, L"-0.0"},
+        {"f2", -0.001, L"-0.00"},
         // Fixed point would pass 79 characters: exponent form, never a cut number.
-        {"f2", 1e80, L"1.00e+80"}, {"f0", -1e300, L"-1e+300"}, {"pct", 1e90, L"1.0e+90%"},
+        {"f2", 1e80, L"1.00e+80"},
+        {"f0", -1e300, L"-1e+300"},
+        {"pct", 1e90, L"1.0e+90%"},
         {"f2", 1e70, L"10000000000000000725314363815292351261583744096465219555182101554790400.00"},
-        {"date", 1e19, L"--"}, {"date", -1e19, L"--"},
+        {"date", 1e19, L"--"},
+        {"date", -1e19, L"--"},
     };
     for (const auto& c : cases) {
         wchar_t text[128];

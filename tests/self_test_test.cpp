@@ -34,7 +34,8 @@ TEST(SelfTestCommandLine, FileNameRules) {
     };
     for (const auto& c : cases) {
         wchar_t name[kSelfTestNameCapacity];
-        EXPECT_EQ(parseSelfTestCommandLine(c.commandLine, name, kSelfTestNameCapacity), c.selfTest) << c.commandLine;
+        EXPECT_EQ(parseSelfTestCommandLine(c.commandLine, name, kSelfTestNameCapacity), c.selfTest)
+            << c.commandLine;
         if (c.selfTest) {
             EXPECT_EQ(std::wstring(name), c.name) << c.commandLine;
         }
@@ -69,7 +70,8 @@ TEST(SelfTestFile, OutLinesRecomputedWithEveryOutputAtZero) {
         {"a", L"A", L"u", "x", "f0"},
         {"b", L"B", nullptr, "10/a", "f1"},
     };
-    const ToolDef tool = {7, L"工具", nullptr, L"类|别", L"R", nullptr, 1, kInputs, 2, outputs, 0, nullptr, 0};
+    const ToolDef tool = {7,       L"工具", nullptr, L"类|别", L"R",    nullptr, 1,
+                          kInputs, 2,       outputs, 0,        nullptr, 0};
     int32_t errors = -1;
     EXPECT_EQ(compose(tool, &errors),
               L"TOOL|7|工具|类|别\r\n"
@@ -89,7 +91,8 @@ TEST(SelfTestFile, CustomKindHasOneOutLineAndNoErrors) {
     int32_t errors = -1;
     std::wstring text = compose(tool, &errors);
     EXPECT_EQ(errors, 0);
-    EXPECT_NE(text.find(L"\r\nOUT|报告文本|见 DETAIL|\r\nVERDICT|按标准顺序采血可减少溶血与交叉污染\r\nDETAIL|标准采血顺序"),
+    EXPECT_NE(text.find(L"\r\nOUT|报告文本|见 "
+                        L"DETAIL|\r\nVERDICT|按标准顺序采血可减少溶血与交叉污染\r\nDETAIL|标准采血顺序"),
               std::wstring::npos);
     EXPECT_EQ(text.find(L"OUT|Y"), std::wstring::npos);
     EXPECT_EQ(text.substr(text.size() - 10), L"ERRORS|0\r\n");
@@ -98,7 +101,8 @@ TEST(SelfTestFile, CustomKindHasOneOutLineAndNoErrors) {
 TEST(SelfTestFile, DetailStopsAt8000Characters) {
     // A full 40 x 31 roster: 6390 units, well over 8000 bytes of UTF-8 too.
     constexpr InputField inputs[] = {{"nurses", L"人数", nullptr, 40}, {"days", L"天数", nullptr, 31}};
-    const ToolDef roster = {1, L"排班", nullptr, L"护理", L"R", nullptr, 2, inputs, 0, nullptr, 0, nullptr, 1};
+    const ToolDef roster = {1,      L"排班", nullptr, L"护理", L"R",    nullptr, 2,
+                            inputs, 0,       nullptr, 0,       nullptr, 1};
     int32_t errors = -1;
     std::wstring text = compose(roster, &errors);
     size_t detail = text.find(L"\r\nDETAIL|") + 9;
@@ -108,7 +112,6 @@ TEST(SelfTestFile, DetailStopsAt8000Characters) {
     EXPECT_EQ(flat.find(L'\n'), std::wstring::npos);
     // 6390 units less one CR per line (2 heading + 1 blank + 80 nurse + 1 blank + 1 tip lines).
     EXPECT_EQ(flat.size(), 6390u - 85u);
-
 }
 
 TEST(SelfTestFile, FlatteningCountsOnlyWhatItAppends) {
@@ -145,7 +148,8 @@ size_t utf8Length(const std::wstring& text) {
 TEST(SelfTestRun, LongFileTextIsWrittenWhole) {
     // The roster's file text passes 8190 bytes of UTF-8 (each 日 is three).
     constexpr InputField inputs[] = {{"nurses", L"人数", nullptr, 40}, {"days", L"天数", nullptr, 31}};
-    const ToolDef roster = {1, L"排班", nullptr, L"护理", L"R", nullptr, 2, inputs, 0, nullptr, 0, nullptr, 1};
+    const ToolDef roster = {1,      L"排班", nullptr, L"护理", L"R",    nullptr, 2,
+                            inputs, 0,       nullptr, 0,       nullptr, 1};
     int32_t errors = -1;
     std::wstring text = compose(roster, &errors);
     size_t expected = utf8Length(text);
@@ -174,8 +178,10 @@ TEST(SelfTestRun, ExitCodesAndFileBytes) {
     size_t n = std::fread(bytes, 1, sizeof bytes, f);
     std::fclose(f);
     EXPECT_EQ(n, 268u);
-    const unsigned char head[] = {'T', 'O', 'O', 'L', '|', '1', '1', '9', '|', 'B', 'M', 'I', ' ', 0xE4, 0xB8, 0x8E};
-    for (size_t i = 0; i < sizeof head; ++i) EXPECT_EQ(bytes[i], head[i]) << i;
+    const unsigned char head[] = {'T', 'O', 'O', 'L', '|', '1',  '1',  '9',
+                                  '|', 'B', 'M', 'I', ' ', 0xE4, 0xB8, 0x8E};
+    for (size_t i = 0; i < sizeof head; ++i)
+        EXPECT_EQ(bytes[i], head[i]) << i;
 
     constexpr OutputField outputs[] = {{"y", L"Y", nullptr, "1/x", nullptr}};
     constexpr InputField inputs[] = {{"x", L"X", nullptr, 0.0}};

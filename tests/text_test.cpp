@@ -10,7 +10,8 @@ namespace {
 
 std::wstring format(int32_t capacity, const wchar_t* fmt, ...) {
     wchar_t buffer[2048];
-    for (wchar_t& c : buffer) c = L'#';
+    for (wchar_t& c : buffer)
+        c = L'#';
     va_list args;
     va_start(args, fmt);
     int32_t n = formatTextV(buffer, capacity, fmt, args);
@@ -35,10 +36,10 @@ TEST(FormatText, NumbersAreTheSameOnEveryRuntime) {
     formatText(b[i++], 128, L"%g", 1234567.0);
     formatText(b[i++], 128, L"%.6g", 0.00001);
     formatText(b[i++], 128, L"%g", 1e100);
-    formatText(b[i++], 128, L"%.2f", 2.675);  // binary value below the half
+    formatText(b[i++], 128, L"%.2f", 2.675); // binary value below the half
     formatText(b[i++], 128, L"%.2f", 22.49134948096886);
     formatText(b[i++], 128, L"%.1f", -0.04); // negative zero keeps its sign
-    formatText(b[i++], 128, L"%.0f", 0.5);    // ties to even
+    formatText(b[i++], 128, L"%.0f", 0.5);   // ties to even
     formatText(b[i++], 128, L"%.0f", 1.5);
     formatText(b[i++], 128, L"%.3f", 1e21);
     formatText(b[i++], 128, L"%04lld-%02lld-%02lld", 2024LL, 2LL, 9LL);
@@ -64,7 +65,8 @@ TEST(FormatText, NumbersAreTheSameOnEveryRuntime) {
         {L"1.234568e+04", b[13]},
         {L"0.10000000000000001", b[14]},
     };
-    for (const Case& c : cases) EXPECT_EQ(std::wstring(c.expected), std::wstring(c.actual));
+    for (const Case& c : cases)
+        EXPECT_EQ(std::wstring(c.expected), std::wstring(c.actual));
     EXPECT_EQ(format(128, L"%f %f %f", INFINITY, -INFINITY, NAN).substr(0, 9), L"inf -inf ");
 }
 
@@ -83,7 +85,8 @@ TEST(FormatText, CutsAtCapacityMinusOneAndTerminates) {
         int32_t capacity;
         const wchar_t* expected;
     } cases[] = {
-        {1, L""}, {2, L"B"}, {5, L"BMI："}, {6, L"BMI：2"}, {8, L"BMI：22."}, {9, L"BMI：22.4"}, {10, L"BMI：22.49"}, {64, L"BMI：22.49"},
+        {1, L""},         {2, L"B"},         {5, L"BMI："},       {6, L"BMI：2"},
+        {8, L"BMI：22."}, {9, L"BMI：22.4"}, {10, L"BMI：22.49"}, {64, L"BMI：22.49"},
     };
     for (const auto& c : cases)
         EXPECT_EQ(format(c.capacity, L"BMI：%.2f", 22.49134948096886), c.expected) << c.capacity;

@@ -39,4 +39,6 @@ constexpr ToolDef kTool119 = {
 
 } // namespace
 
-const ToolDef& builtinTool() { return kTool119; }
+const ToolDef& builtinTool() {
+    return kTool119;
+}
