@@ -9,7 +9,8 @@ namespace {
 
 // Own classifiers: the language's classes are ASCII only, and VT and FF are no blanks.
 bool isBlank(char c) {
-    return c == ' ' || c == '\t' || c == '\n' || c == '\r';
+    // Every blank is at most ' ': most characters are rejected by one test.
+    return c <= ' ' && (c == ' ' || c == '\t' || c == '\n' || c == '\r');
 }
 bool isDigit(char c) {
     return c >= '0' && c <= '9';
@@ -29,22 +30,27 @@ double truth(bool b) {
     return b ? 1.0 : 0.0;
 }
 
+// Blanks are skipped after every token read, and once before the first: the
+// cursor never rests on a blank, so no level has to skip them itself.
 void skipBlanks(ExprState& s) {
     while (isBlank(*s.cursor))
         ++s.cursor;
 }
 
-bool accept(ExprState& s, char c) {
+void moveOn(ExprState& s, int32_t count) {
+    s.cursor += count;
     skipBlanks(s);
+}
+
+bool accept(ExprState& s, char c) {
     if (*s.cursor != c) return false;
-    ++s.cursor;
+    moveOn(s, 1);
     return true;
 }
 
 bool acceptPair(ExprState& s, const char* op) {
-    skipBlanks(s);
     if (s.cursor[0] != op[0] || s.cursor[1] != op[1]) return false;
-    s.cursor += 2;
+    moveOn(s, 2);
     return true;
 }
 
@@ -76,7 +82,7 @@ double parsePrimary(ExprState& s);
 double readNumberAtCursor(ExprState& s);
 double readName(ExprState& s);
 double readCall(ExprState& s, const char* name);
-double lookUpVariable(ExprState& s, const char* name);
+double lookUpVariable(ExprState& s, const char* name, int32_t length);
 double applyFunction1(const char* name, double x, int32_t* failed);
 double applyFunction2(const char* name, double a, double b, int32_t* failed);
 
@@ -110,6 +116,8 @@ double parseAnd(ExprState& s) {
 // <comparison> = <sum> [("<=" | ">=" | "==" | "!=" | "<" | ">") <sum>]
 double parseComparison(ExprState& s) {
     const double a = parseSum(s);
+    const char c = *s.cursor;
+    if (c != '<' && c != '>' && c != '=' && c != '!') return a;
     if (acceptPair(s, "<=")) return truth(a <= parseSum(s));
     if (acceptPair(s, ">=")) return truth(a >= parseSum(s));
     if (acceptPair(s, "==")) return truth(a == parseSum(s));
@@ -123,13 +131,11 @@ double parseComparison(ExprState& s) {
 double parseSum(ExprState& s) {
     double x = parseProduct(s);
     for (;;) {
-        if (accept(s, '+')) {
-            x += parseProduct(s);
-        } else if (accept(s, '-')) {
-            x -= parseProduct(s);
-        } else {
-            return x;
-        }
+        const char op = *s.cursor;
+        if (op != '+' && op != '-') return x;
+        moveOn(s, 1);
+        const double y = parseProduct(s);
+        x = op == '+' ? x + y : x - y;
     }
 }
 
@@ -137,15 +143,14 @@ double parseSum(ExprState& s) {
 double parseProduct(ExprState& s) {
     double x = parsePower(s);
     for (;;) {
-        skipBlanks(s);
         const char op = *s.cursor;
         if (op == '*' && s.cursor[1] != '*') {
-            ++s.cursor;
+            moveOn(s, 1);
             x *= parsePower(s);
             continue;
         }
         if (op != '/' && op != '%') return x;
-        ++s.cursor;
+        moveOn(s, 1);
         const double divisor = parsePower(s);
         if (divisor == 0.0) {
             // A zero divisor ends the product: the rest of it is left unread here.
@@ -169,17 +174,14 @@ double parsePower(ExprState& s) {
 double parseUnary(ExprState& s) {
     NestingLevel level(s);
     if (!level.entered) return 0.0;
-    skipBlanks(s);
-    while (*s.cursor == '+') {
-        ++s.cursor;
-        skipBlanks(s);
-    }
+    while (*s.cursor == '+')
+        moveOn(s, 1);
     if (*s.cursor == '-') {
-        ++s.cursor;
+        moveOn(s, 1);
         return -parseUnary(s);
     }
     if (*s.cursor == '!') {
-        ++s.cursor;
+        moveOn(s, 1);
         return truth(!isTrue(parseUnary(s)));
     }
     return parsePrimary(s);
@@ -189,7 +191,7 @@ double parseUnary(ExprState& s) {
 double parsePrimary(ExprState& s) {
     const char c = *s.cursor;
     if (c == '(') {
-        ++s.cursor;
+        moveOn(s, 1);
         const double v = parseExpression(s);
         if (!accept(s, ')')) s.failed = 1;
         return v;
@@ -208,6 +210,7 @@ double readNumberAtCursor(ExprState& s) {
         return 0.0;
     }
     s.cursor = end;
+    skipBlanks(s);
     return value;
 }
 
@@ -220,12 +223,12 @@ double readName(ExprState& s) {
     name[length] = '\0';
     skipBlanks(s);
     if (*s.cursor == '(') return readCall(s, name);
-    return lookUpVariable(s, name);
+    return lookUpVariable(s, name, length);
 }
 
 // <call> = <name> "(" <expression> ["," <expression>] ")"
 double readCall(ExprState& s, const char* name) {
-    ++s.cursor;
+    moveOn(s, 1);
     const double a = parseExpression(s);
     if (accept(s, ',')) {
         const double b = parseExpression(s);
@@ -236,14 +239,21 @@ double readCall(ExprState& s, const char* name) {
     return applyFunction1(name, a, &s.failed);
 }
 
-double lookUpVariable(ExprState& s, const char* name) {
+// The name's length is known: compared in place, without a library call.
+bool isVariable(const char* var, const char* name, int32_t length) {
+    if (var == nullptr) return false;
+    for (int32_t i = 0; i < length; ++i) {
+        if (var[i] != name[i]) return false;
+    }
+    return var[length] == '\0';
+}
+
+double lookUpVariable(ExprState& s, const char* name, int32_t length) {
     for (int32_t i = 0; i < s.tool->inputCount; ++i) {
-        const char* var = s.tool->inputs[i].var;
-        if (var != nullptr && std::strcmp(var, name) == 0) return s.inputValues[i];
+        if (isVariable(s.tool->inputs[i].var, name, length)) return s.inputValues[i];
     }
     for (int32_t i = 0; i < s.tool->outputCount; ++i) {
-        const char* var = s.tool->outputs[i].var;
-        if (var != nullptr && std::strcmp(var, name) == 0) return s.outputValues[i];
+        if (isVariable(s.tool->outputs[i].var, name, length)) return s.outputValues[i];
     }
     s.failed = 1;
     return 0.0;
@@ -338,6 +348,7 @@ double evaluateExpression(const ToolDef& tool, const char* expression, const dou
     double value = 0.0;
     if (expression != nullptr && expression[0] != '\0') {
         ExprState s{&tool, inputValues, outputValues, expression, 0, 0};
+        skipBlanks(s);
         value = parseExpression(s);
         skipBlanks(s);
         result = (*s.cursor != '\0' || s.failed != 0 || !std::isfinite(value)) ? 1 : 0;

@@ -169,24 +169,31 @@ const char* readShortDecimal(const char* p, double* value) {
     constexpr int32_t kMaxDigits = 19; // below 2^64
     constexpr int64_t kMaxWrittenExponent = 100000;
     if (p[0] == '0' && toLower(p[1]) == 'x') return p;
+    // Digits past the 19th wrap m around (unsigned, defined) and are declined below.
     uint64_t m = 0;
-    int32_t digits = 0;
-    int64_t power = 0;
-    bool anyDigit = false;
     const char* q = p;
-    for (bool fraction = false;; ++q) {
-        const char c = *q;
-        if (c == '.' && !fraction) {
-            fraction = true;
-            continue;
+    while (*q == '0')
+        ++q;
+    const char* first = q;
+    for (; isDigit(*q); ++q)
+        m = m * 10 + static_cast<uint64_t>(*q - '0');
+    int64_t digits = q - first;
+    int64_t power = 0;
+    bool anyDigit = q != p;
+    if (*q == '.') {
+        const char* fraction = ++q;
+        if (m == 0) {
+            while (*q == '0')
+                ++q;
         }
-        if (!isDigit(c)) break;
-        anyDigit = true;
-        if (fraction) --power;
-        if (m == 0 && c == '0') continue;
-        if (++digits > kMaxDigits) return p;
-        m = m * 10 + static_cast<uint64_t>(c - '0');
+        first = q;
+        for (; isDigit(*q); ++q)
+            m = m * 10 + static_cast<uint64_t>(*q - '0');
+        digits += q - first;
+        power = -(q - fraction);
+        anyDigit = anyDigit || q != fraction;
     }
+    if (digits > kMaxDigits) return p;
     if (!anyDigit) return p;
     if (toLower(*q) == 'e') {
         const char* r = q + 1;

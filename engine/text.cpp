@@ -36,12 +36,22 @@ bool isDigit(wchar_t c) {
     return c >= L'0' && c <= L'9';
 }
 
-// Reads a width or precision; absurd values saturate instead of overflowing.
+// Widths and precisions are capped so that one conversion always fits the
+// narrow scratch below: the widest is a precision-400 fixed-point double
+// (309 integer digits) in a field of at most kMaxField characters.
+constexpr int kMaxField = 1000;
+constexpr int kMaxFloatPrecision = 400;
+constexpr int kNarrowCapacity = 1100;
+
+int capField(long long value) {
+    return value > kMaxField ? kMaxField : static_cast<int>(value);
+}
+
 const wchar_t* readCount(const wchar_t* p, int* value) {
-    int v = 0;
+    long long v = 0;
     for (; isDigit(*p); ++p)
-        v = v < 100000 ? v * 10 + static_cast<int>(*p - L'0') : v;
-    *value = v;
+        v = v <= kMaxField ? v * 10 + (*p - L'0') : v;
+    *value = capField(v);
     return p;
 }
 
@@ -111,13 +121,13 @@ int32_t formatTextV(wchar_t* buffer, int32_t capacity, const wchar_t* format, va
             if (conversion.flagCount < 7) conversion.flags[conversion.flagCount++] = static_cast<char>(c);
         }
         if (*p == L'*') {
-            int w = va_arg(args, int);
+            long long w = va_arg(args, int);
             if (w < 0) {
                 conversion.leftAlign = true;
                 if (conversion.flagCount < 7) conversion.flags[conversion.flagCount++] = '-';
                 w = -w;
             }
-            conversion.width = w;
+            conversion.width = capField(w);
             ++p;
         } else if (isDigit(*p)) {
             p = readCount(p, &conversion.width);
@@ -127,7 +137,7 @@ int32_t formatTextV(wchar_t* buffer, int32_t capacity, const wchar_t* format, va
             conversion.precision = 0;
             if (*p == L'*') {
                 int v = va_arg(args, int);
-                conversion.precision = v < 0 ? -1 : v;
+                conversion.precision = v < 0 ? -1 : capField(v);
                 ++p;
             } else {
                 p = readCount(p, &conversion.precision);
@@ -153,7 +163,7 @@ int32_t formatTextV(wchar_t* buffer, int32_t capacity, const wchar_t* format, va
         }
 
         char narrowFormat[48];
-        char narrow[1100];
+        char narrow[kNarrowCapacity];
         int written = -1;
         switch (*p) {
         case L'd':
@@ -192,7 +202,7 @@ int32_t formatTextV(wchar_t* buffer, int32_t capacity, const wchar_t* format, va
         case L'E':
         case L'g':
         case L'G': {
-            if (conversion.precision > 400) conversion.precision = 400;
+            if (conversion.precision > kMaxFloatPrecision) conversion.precision = kMaxFloatPrecision;
             buildNarrowFormat(narrowFormat, sizeof narrowFormat, conversion, "", static_cast<char>(*p));
             written = std::snprintf(narrow, sizeof narrow, narrowFormat, va_arg(args, double));
             putNarrow(sink, narrow, written, sizeof narrow);

@@ -7,9 +7,10 @@
 // printf-style formatting of wide text, the same on every C runtime.
 // Conversions: %d %i %u %x %X %c (wide char) %ls (wide text) %s (8-bit text)
 // %f %e %g (and upper case) %%, with flags, width, precision and the length
-// modifiers h l ll z. A result that does not fit is cut at capacity - 1
-// units; with capacity >= 1 the buffer is always terminated. Returns the
-// length written (not the length the full result would have).
+// modifiers h l ll z; widths and precisions above 1000 count as 1000. A
+// result that does not fit is cut at capacity - 1 units; with capacity >= 1
+// the buffer is always terminated. Returns the length written (not the
+// length the full result would have).
 int32_t formatText(wchar_t* buffer, int32_t capacity, const wchar_t* format, ...);
 int32_t formatTextV(wchar_t* buffer, int32_t capacity, const wchar_t* format, va_list args);
 

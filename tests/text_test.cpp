@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <climits>
 #include <cmath>
 #include <cwchar>
 #include <string>
@@ -97,6 +98,15 @@ TEST(FormatText, CutsAtCapacityMinusOneAndTerminates) {
     wchar_t untouched[4] = {L'x', L'y', L'z', 0};
     EXPECT_EQ(formatText(untouched, 0, L"abc"), 0);
     EXPECT_EQ(untouched[0], L'x');
+}
+
+TEST(FormatText, HostileWidthsAreCappedNotUndefined) {
+    // INT_MIN as a "*" width must not overflow; huge widths stop at 1000.
+    EXPECT_EQ(format(2048, L"%*d|", INT_MIN, 7), L"7" + std::wstring(999, L' ') + L"|");
+    EXPECT_EQ(format(2048, L"%*d", 2000000000, 1), std::wstring(999, L' ') + L"1");
+    // A wide field keeps its digits: nothing is lost inside one conversion.
+    EXPECT_EQ(format(2048, L"%2000d", 42), std::wstring(998, L' ') + L"42");
+    EXPECT_EQ(format(2048, L"%.*f", 5000, 1.0).size(), 402u);
 }
 
 TEST(BoundedAppend, AppendsOnlyBelowCapacityMinusOne) {
