@@ -29,5 +29,6 @@ echo
 
 if [ -x scripts/show-window.sh ]; then
   echo "=== window"
+  ./scripts/wine-session.sh stop
   ./scripts/show-window.sh "$exe"
 fi

@@ -17,11 +17,17 @@ if [ -n "${DISPLAY:-}" ]; then
   exec "$here/wine-run.sh" "$exe"
 fi
 
+export WINEPREFIX="${WINEPREFIX:-$here/../build/wineprefix}"
+# Wine's desktop process stays on the display it first met: end any earlier
+# session of the prefix so that this one starts on the virtual display.
+wineserver -k >/dev/null 2>&1 || true
+
 program_pid=""
 xvfb_pid=""
 display_file="$(mktemp)"
 wine_log="$(mktemp)"
 cleanup() {
+  wineserver -k >/dev/null 2>&1 || true
   if [ -n "$program_pid" ] && kill -0 "$program_pid" 2>/dev/null; then
     kill "$program_pid" 2>/dev/null || true
     wait "$program_pid" 2>/dev/null || true
