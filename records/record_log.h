@@ -6,6 +6,7 @@
 
 #include "app/local_time.h"
 #include "engine/tool.h"
+#include "engine/utf8.h"
 
 // Capacities in wide units, terminator included.
 constexpr int32_t kAppDataPathCapacity = 260;
@@ -50,11 +51,6 @@ int32_t composeHeaderLine(const ToolDef& tool, wchar_t* line, int32_t capacity);
 // result segment and the line end are never cut away by long earlier fields.
 int32_t composeRecordLine(const ToolDef& tool, const double* inputValues, const wchar_t* reportCopy,
                           const LocalTime& time, wchar_t* line, int32_t capacity);
-
-// UTF-8 of the whole text with a terminating zero; returns the byte count
-// without the zero, or -1 when the text holds an unpaired surrogate or a value
-// beyond U+10FFFF, or does not fit. The same bytes on every platform.
-int32_t convertToUtf8(const wchar_t* text, char* bytes, int32_t capacity);
 
 // The file operations the save needs; context is handed to every call.
 struct RecordPlatform {

@@ -6,6 +6,8 @@
 # Usage: scripts/show-window.sh <medtool.exe> [screenshot.png]
 set -euo pipefail
 here="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)"
+# shellcheck source=xvfb.sh
+. "$here/xvfb.sh"
 if [ $# -lt 1 ] || [ ! -f "$1" ]; then
   echo "usage: $0 <medtool.exe> [screenshot.png]" >&2
   exit 2
@@ -24,7 +26,7 @@ wineserver -k >/dev/null 2>&1 || true
 
 program_pid=""
 xvfb_pid=""
-display_file="$(mktemp)"
+display_file=""
 wine_log="$(mktemp)"
 cleanup() {
   wineserver -k >/dev/null 2>&1 || true
@@ -36,19 +38,12 @@ cleanup() {
     kill "$xvfb_pid" 2>/dev/null || true
     wait "$xvfb_pid" 2>/dev/null || true
   fi
-  rm -f "$display_file" "$wine_log"
+  rm -f "$wine_log"
+  [ -z "$display_file" ] || rm -f "$display_file"
 }
 trap cleanup EXIT
 
-# Xvfb picks a free display number itself and writes it to fd 3.
-Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$display_file" >/dev/null 2>&1 &
-xvfb_pid=$!
-for _ in $(seq 100); do
-  [ -s "$display_file" ] && break
-  sleep 0.1
-done
-[ -s "$display_file" ] || { echo "Xvfb did not start" >&2; exit 1; }
-export DISPLAY=":$(tr -d '[:space:]' <"$display_file")"
+start_xvfb
 
 # Wine's complaints (the display going away at the end) only matter on failure.
 "$here/wine-run.sh" "$exe" 2>"$wine_log" &

@@ -7,6 +7,8 @@
 set -euo pipefail
 here="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)"
 root="$(cd "$here/../.." && pwd)"
+# shellcheck source=../../scripts/xvfb.sh
+. "$root/scripts/xvfb.sh"
 driver="$1"
 program="$2"
 artifacts="$3"
@@ -29,16 +31,7 @@ cleanup() {
 trap cleanup EXIT
 
 if [ -z "${DISPLAY:-}" ]; then
-  # Xvfb picks a free display number itself and writes it to fd 3.
-  display_file="$(mktemp)"
-  Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$display_file" >/dev/null 2>&1 &
-  xvfb_pid=$!
-  for _ in $(seq 100); do
-    [ -s "$display_file" ] && break
-    sleep 0.1
-  done
-  [ -s "$display_file" ] || { echo "Xvfb did not start" >&2; exit 1; }
-  export DISPLAY=":$(tr -d '[:space:]' <"$display_file")"
+  start_xvfb
 fi
 
 winpath() { printf 'Z:%s' "$(realpath "$1" | sed 's|/|\\|g')"; }
