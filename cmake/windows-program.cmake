@@ -1,17 +1,34 @@
-# The product: a GUI-subsystem executable with a wide entry point, its icon
-# and version block, left as well under the file name its version block records.
+# The programs: one GUI-subsystem executable per tool of the suite, each with
+# a wide entry point, the icon and a version block of its own, linking the one
+# core and exactly one tool's data. Tool 119 keeps the short target name
+# medtool; the others are medtool<number>. Each is also left under the file
+# name its version block records, "<name>.exe".
 set(MEDTOOL_RESOURCE_DIR ${CMAKE_CURRENT_BINARY_DIR}/resources)
-set(MEDTOOL_RC ${CMAKE_CURRENT_SOURCE_DIR}/resources/medtool.rc)
-set(program_sources ${CMAKE_CURRENT_SOURCE_DIR}/app/program_main_win32.cpp)
-if(EXISTS ${MEDTOOL_RC})
-  include(${CMAKE_CURRENT_SOURCE_DIR}/resources/resources.cmake OPTIONAL)
-endif()
-add_executable(medtool WIN32 ${program_sources} ${MEDTOOL_RESOURCE_SOURCES})
-target_link_libraries(medtool PRIVATE medplatform)
-# Symbols stripped: the handed-out program needs none.
-target_link_options(medtool PRIVATE -municode -s)
-if(MEDTOOL_DIST_NAME)
-  add_custom_command(TARGET medtool POST_BUILD
-    COMMAND ${CMAKE_COMMAND} -E copy_if_different $<TARGET_FILE:medtool> "$<TARGET_FILE_DIR:medtool>/${MEDTOOL_DIST_NAME}"
+include(${CMAKE_CURRENT_SOURCE_DIR}/resources/resources.cmake)
+
+# "<target>|<number>|<name>" per program, in the order of the suite.
+set(MEDTOOL_PROGRAMS)
+foreach(entry IN LISTS MEDTOOL_SUITE)
+  string(REPLACE "|" ";" fields "${entry}")
+  list(GET fields 0 tool_number)
+  list(GET fields 1 tool_name)
+  if(tool_number EQUAL 119)
+    set(target medtool)
+  else()
+    set(target medtool${tool_number})
+  endif()
+  medtool_program_resources(${target} "${tool_name}" program_rc)
+  add_executable(${target} WIN32 ${CMAKE_CURRENT_SOURCE_DIR}/app/program_main_win32.cpp
+                                 ${CMAKE_CURRENT_SOURCE_DIR}/app/builtin_tool.cpp ${program_rc})
+  add_dependencies(${target} medtool_icon)
+  target_compile_definitions(${target} PRIVATE MEDTOOL_BUILTIN_TOOL=tool${tool_number})
+  target_link_libraries(${target} PRIVATE medcore medtools)
+  # Symbols stripped: the handed-out program needs none.
+  target_link_options(${target} PRIVATE -municode -s)
+  add_custom_command(TARGET ${target} POST_BUILD
+    COMMAND ${CMAKE_COMMAND} -E copy_if_different $<TARGET_FILE:${target}> "$<TARGET_FILE_DIR:${target}>/${tool_name}.exe"
     VERBATIM)
-endif()
+  list(APPEND MEDTOOL_PROGRAMS "${target}|${tool_number}|${tool_name}")
+endforeach()
+# Tool 119's hand-out name, as the tests of the single program knew it.
+set(MEDTOOL_DIST_NAME "BMI 与体型判读.exe")

@@ -1,8 +1,8 @@
 // composeCustomReport and the calculation run's custom path with any kind,
 // any input values (NaN, infinities, huge, -0.0), inputs present or missing,
 // any date and report capacities 1..8192.
-#include "app/local_time.h"
 #include "engine/calculation.h"
+#include "engine/local_time.h"
 #include "fuzz_support.h"
 #include "reports/custom_report.h"
 

@@ -5,9 +5,9 @@
 #include <string>
 #include <vector>
 
-#include "app/local_time.h"
 #include "app/self_test.h"
 #include "engine/calculation.h"
+#include "engine/local_time.h"
 #include "fuzz_support.h"
 
 namespace {

@@ -4,7 +4,7 @@
 
 #include <cstdint>
 
-#include "app/local_time.h"
+#include "engine/local_time.h"
 #include "engine/tool.h"
 #include "engine/utf8.h"
 

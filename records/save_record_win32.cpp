@@ -1,6 +1,6 @@
 #include <windows.h>
 
-#include "app/local_time.h"
+#include "engine/local_time.h"
 #include "engine/text.h"
 #include "records/record_log.h"
 #include "records/save_record.h"

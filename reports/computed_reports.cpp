@@ -2,8 +2,8 @@
 #include <cmath>
 #include <cstdint>
 
-#include "app/local_time.h"
 #include "engine/calendar.h"
+#include "engine/local_time.h"
 #include "engine/text.h"
 #include "reports/custom_report.h"
 

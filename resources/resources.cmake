@@ -1,12 +1,11 @@
-# Icon and version block of `medtool`. The icon is drawn at build time into
+# The icon every program carries, drawn at build time into
 # ${MEDTOOL_RESOURCE_DIR}; windres finds it there through the .rc's include path.
 enable_language(RC)
 find_package(Python3 REQUIRED COMPONENTS Interpreter)
 
 set(MEDTOOL_ICON ${MEDTOOL_RESOURCE_DIR}/medtool.ico)
 set(MEDTOOL_ICON_SCRIPT ${CMAKE_CURRENT_SOURCE_DIR}/scripts/make_icon.py)
-# The file name the version block records; the built program is copied to it.
-set(MEDTOOL_DIST_NAME "BMI 与体型判读.exe")
+set(MEDTOOL_RC_TEMPLATE ${CMAKE_CURRENT_SOURCE_DIR}/resources/program.rc.in)
 
 add_custom_command(
   OUTPUT ${MEDTOOL_ICON}
@@ -15,10 +14,18 @@ add_custom_command(
   DEPENDS ${MEDTOOL_ICON_SCRIPT}
   COMMENT "Drawing the program icon"
   VERBATIM)
+add_custom_target(medtool_icon DEPENDS ${MEDTOOL_ICON})
+set_source_files_properties(${MEDTOOL_ICON} PROPERTIES GENERATED ON HEADER_FILE_ONLY ON)
 
-set_source_files_properties(${MEDTOOL_RC} PROPERTIES
-  INCLUDE_DIRECTORIES ${MEDTOOL_RESOURCE_DIR}
-  OBJECT_DEPENDS ${MEDTOOL_ICON})
-set_source_files_properties(${MEDTOOL_ICON} PROPERTIES HEADER_FILE_ONLY ON)
-
-set(MEDTOOL_RESOURCE_SOURCES ${MEDTOOL_RC} ${MEDTOOL_ICON})
+# The version block of one program: its tool's name as product name, with
+# " V1.0" as file description and with ".exe" as the file name it records.
+function(medtool_program_resources target tool_name out_var)
+  set(TOOL_NAME "${tool_name}")
+  set(TOOL_TARGET "${target}")
+  set(rc ${MEDTOOL_RESOURCE_DIR}/${target}.rc)
+  configure_file(${MEDTOOL_RC_TEMPLATE} ${rc} @ONLY)
+  set_source_files_properties(${rc} PROPERTIES
+    INCLUDE_DIRECTORIES ${MEDTOOL_RESOURCE_DIR}
+    OBJECT_DEPENDS ${MEDTOOL_ICON})
+  set(${out_var} ${rc} PARENT_SCOPE)
+endfunction()

@@ -7,9 +7,9 @@
 #include <limits>
 
 #include "alloc_counter.h"
-#include "app/local_time.h"
 #include "engine/calculation.h"
 #include "engine/expression.h"
+#include "engine/local_time.h"
 #include "engine/tool.h"
 #include "reports/custom_report.h"
 

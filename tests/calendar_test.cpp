@@ -6,8 +6,8 @@
 #include <limits>
 #include <string>
 
-#include "app/local_time.h"
 #include "engine/calendar.h"
+#include "engine/local_time.h"
 #include "engine/text.h"
 
 namespace {

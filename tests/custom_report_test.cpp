@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "alloc_counter.h"
-#include "app/local_time.h"
+#include "engine/local_time.h"
 #include "engine/text.h"
 #include "engine/tool.h"
 #include "reports/custom_report.h"

@@ -39,6 +39,6 @@ constexpr ToolDef kTool119 = {
 
 } // namespace
 
-const ToolDef& builtinTool() {
+const ToolDef& tool119() {
     return kTool119;
 }

@@ -1,6 +1,6 @@
 #include <windows.h>
 
-#include "app/local_time.h"
+#include "engine/local_time.h"
 
 LocalTime readLocalTime() {
     SYSTEMTIME now;

@@ -1,7 +1,7 @@
 #include <climits>
 #include <ctime>
 
-#include "app/local_time.h"
+#include "engine/local_time.h"
 
 LocalTime readLocalTime() {
     const std::time_t now = std::time(nullptr);

@@ -1,3 +1,3 @@
-#include "app/local_time.h"
+#include "engine/local_time.h"
 
 LocalTimeSource localTimeSource = readLocalTime;
