@@ -13,12 +13,14 @@ constexpr int32_t kAppDataPathCapacity = 260;
 constexpr int32_t kRecordsFolderCapacity = 260;
 constexpr int32_t kFolderChainCapacity = 520;
 constexpr int32_t kRecordFileCapacity = 520;
-constexpr int32_t kRecordLineCapacity = 4096;
 constexpr int32_t kHeaderLineCapacity = 512;
 constexpr int32_t kRecordSegmentCapacity = 128; // a comma and one header or input field
-constexpr int32_t kResultTextLimit = 254;       // UTF-16 units of the report kept in a record
+// UTF-16 units of the report kept in a record: the whole stored report.
+constexpr int32_t kResultTextLimit = 8191;
 // A comma, the two quotes and every kept unit doubled (a quote).
 constexpr int32_t kResultSegmentCapacity = 2 * kResultTextLimit + 4;
+// Time, tool name and input fields in 4096 units, then the result and CR LF.
+constexpr int32_t kRecordLineCapacity = 4096 + kResultSegmentCapacity;
 // Bytes: a wide unit takes at most four UTF-8 bytes (three where wchar_t is UTF-16).
 constexpr int32_t kRecordUtf8Capacity = 4 * kRecordLineCapacity;
 constexpr int32_t kRecordStatusCapacity = 256;

@@ -29,11 +29,6 @@ constexpr const wchar_t* compatibilityDrugNames[] = {
 constexpr int32_t kDrugCount =
     static_cast<int32_t>(sizeof compatibilityDrugNames / sizeof compatibilityDrugNames[0]);
 
-const wchar_t* drugName(int32_t number) {
-    return number >= 1 && number <= kDrugCount ? compatibilityDrugNames[number - 1]
-                                               : compatibilityDrugNames[0];
-}
-
 struct CompatibilityRule {
     int32_t lo;
     int32_t hi;
@@ -72,7 +67,31 @@ const CompatibilityRule& compatibilityRule(int32_t lo, int32_t hi) {
     return kCompatibilityNotRecorded;
 }
 
+// Whole hours and minutes, each truncated as the timetable's entries are;
+// "%.0f" keeps an infinite start readable.
+void formatStartTime(double start, wchar_t* text, int32_t capacity) {
+    const double hours = std::trunc(start) + 0.0; // + 0.0: -0 reads as 0
+    const int32_t minutes = std::isfinite(start) ? truncateToInt32((start - hours) * 60.0) : 0;
+    formatText(text, capacity, L"%.0f:%02d", hours, minutes);
+}
+
+// "%.2f" without trailing zeros and point: 8 -> "8", 7.5 -> "7.5", 1/3 -> "0.33".
+void formatInterval(double interval, wchar_t* text, int32_t capacity) {
+    int32_t n = formatText(text, capacity, L"%.2f", interval);
+    bool hasPoint = false;
+    for (int32_t i = 0; i < n; ++i)
+        hasPoint = hasPoint || text[i] == L'.';
+    if (!hasPoint) return;
+    while (n > 0 && text[n - 1] == L'0')
+        text[--n] = 0;
+    if (n > 0 && text[n - 1] == L'.') text[--n] = 0;
+}
+
 } // namespace
+
+const wchar_t* compatibilityDrugName(int32_t number) {
+    return number >= 1 && number <= kDrugCount ? compatibilityDrugNames[number - 1] : kUnlistedDrugName;
+}
 
 int32_t writeDutyRoster(const ToolDef* tool, const double* inputValues, wchar_t* reportText,
                         int32_t reportCapacity, wchar_t* verdictText, int32_t verdictCapacity) {
@@ -110,8 +129,12 @@ int32_t writeDosingTimetable(const ToolDef* tool, const double* inputValues, wch
     // NaN counts as below the limits, as it does for the truncated counts.
     if (!(start >= 0.0)) start = 0.0;
     if (!(interval > 0.0)) interval = 8.0;
-    appendReportLine(reportText, reportCapacity, L"首剂时间 %.0f:00，间隔 %.0f 小时，共 %d 次：", start,
-                     interval, times);
+    wchar_t startText[kReportLineCapacity];
+    wchar_t intervalText[kReportLineCapacity];
+    formatStartTime(start, startText, kReportLineCapacity);
+    formatInterval(interval, intervalText, kReportLineCapacity);
+    appendReportLine(reportText, reportCapacity, L"首剂时间 %ls，间隔 %ls 小时，共 %d 次：", startText,
+                     intervalText, times);
     for (int32_t i = 0; i < times; ++i) {
         const double t = i * interval + start;
         const double h = std::fmod(t, 24.0);
@@ -134,8 +157,8 @@ int32_t writeInfusionCompatibility(const ToolDef* tool, const double* inputValue
                                    int32_t reportCapacity, wchar_t* verdictText, int32_t verdictCapacity) {
     const int32_t a = truncatedInput(tool, inputValues, "drugA");
     const int32_t b = truncatedInput(tool, inputValues, "drugB");
-    appendReportLine(reportText, reportCapacity, L"待查：%d 号 %ls  +  %d 号 %ls", a, drugName(a), b,
-                     drugName(b));
+    appendReportLine(reportText, reportCapacity, L"待查：%d 号 %ls  +  %d 号 %ls", a,
+                     compatibilityDrugName(a), b, compatibilityDrugName(b));
     appendReportText(reportText, reportCapacity, L"");
     appendReportText(reportText, reportCapacity, L"编号：1头孢曲松 2葡萄糖酸钙 3万古霉素 4呋塞米 5氨溴索");
     appendReportText(reportText, reportCapacity, L"      6奥美拉唑 7维生素C 8胰岛素 9碳酸氢钠 10多巴胺");

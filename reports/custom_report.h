@@ -34,6 +34,10 @@ void appendReportText(wchar_t* reportText, int32_t reportCapacity, const wchar_t
 // A text appended verbatim by the same cut, with no line ending.
 void appendReportChunk(wchar_t* reportText, int32_t reportCapacity, const wchar_t* text);
 
+constexpr wchar_t kUnlistedDrugName[] = L"未收录药物";
+// The infusion check's name for drug number 1..10; kUnlistedDrugName otherwise.
+const wchar_t* compatibilityDrugName(int32_t number);
+
 // The generators: they append to an emptied report, write one verdict whole
 // (cut only by a verdict capacity below 21) and return the level.
 using ReportGenerator = int32_t (*)(const ToolDef* tool, const double* inputValues, wchar_t* reportText,

@@ -475,7 +475,7 @@ TEST(DosingTimetable, Schedules) {
          L"首剂时间 22:00，间隔 8 小时，共 3 次：",
          L"第1天 22:00  |  第2天 06:00  |  第2天 14:00"},
         {{{"start", 8.7}, {"interval", 6.4}, {"times", 2}},
-         L"首剂时间 9:00，间隔 6 小时，共 2 次：",
+         L"首剂时间 8:41，间隔 6.4 小时，共 2 次：",
          L"第1天 08:41  |  第1天 15:05"},
         {{{"start", -5}, {"interval", -2}, {"times", 0}},
          L"首剂时间 0:00，间隔 8 小时，共 1 次：",
@@ -484,8 +484,24 @@ TEST(DosingTimetable, Schedules) {
          L"首剂时间 0:00，间隔 8 小时，共 1 次：",
          L"第1天 00:00"},
         {{{"start", 47.5}, {"interval", 24}, {"times", 2}},
-         L"首剂时间 48:00，间隔 24 小时，共 2 次：",
+         L"首剂时间 47:30，间隔 24 小时，共 2 次：",
          L"第2天 23:30  |  第3天 23:30"},
+        // The heading states the start and interval the entries use.
+        {{{"start", 7.5}, {"interval", 7.5}, {"times", 3}},
+         L"首剂时间 7:30，间隔 7.5 小时，共 3 次：",
+         L"第1天 07:30  |  第1天 15:00  |  第1天 22:30"},
+        {{{"start", -0.0}, {"interval", 1.0 / 3.0}, {"times", 2}},
+         L"首剂时间 0:00，间隔 0.33 小时，共 2 次：",
+         L"第1天 00:00  |  第1天 00:20"},
+        {{{"start", 23.99}, {"interval", 12.25}, {"times", 1}},
+         L"首剂时间 23:59，间隔 12.25 小时，共 1 次：",
+         L"第1天 23:59"},
+        {{{"start", 8.5}, {"interval", 100.005}, {"times", 1}},
+         L"首剂时间 8:30，间隔 100 小时，共 1 次：",
+         L"第1天 08:30"},
+        {{{"start", 1e20}, {"interval", 1e20}, {"times", 1}},
+         L"首剂时间 100000000000000000000:00，间隔 100000000000000000000 小时，共 1 次：",
+         L"第-2147483647天 16:00"},
         // trunc(t / 24) = INT32_MAX: the day passes the int32 range.
         {{{"start", 24.0 * 2147483647.0}, {"times", 1}},
          L"首剂时间 51539607528:00，间隔 8 小时，共 1 次：",
@@ -528,9 +544,20 @@ TEST(InfusionCompatibility, WholeReport) {
     EXPECT_EQ(out.level, 3);
 
     const Outcome unknown = compose(6, {{"drugB", 5}});
-    EXPECT_EQ(lines(unknown.report)[0], L"待查：0 号 头孢曲松  +  5 号 氨溴索");
+    EXPECT_EQ(lines(unknown.report)[0], L"待查：0 号 未收录药物  +  5 号 氨溴索");
     EXPECT_EQ(lines(compose(6, {{"drugA", 11}, {"drugB", 10}}).report)[0],
-              L"待查：11 号 头孢曲松  +  10 号 多巴胺");
+              L"待查：11 号 未收录药物  +  10 号 多巴胺");
+    // An unlisted number never borrows a listed drug's name, nor its conclusion.
+    const Outcome borrowed = compose(6, {{"drugA", 11}, {"drugB", 2}});
+    EXPECT_EQ(lines(borrowed.report)[0], L"待查：11 号 未收录药物  +  2 号 葡萄糖酸钙");
+    EXPECT_EQ(borrowed.level, 0);
+    const struct {
+        int32_t number;
+        const wchar_t* name;
+    } names[] = {{1, L"头孢曲松"},    {10, L"多巴胺"},     {0, L"未收录药物"},
+                 {11, L"未收录药物"}, {-1, L"未收录药物"}, {INT32_MIN, L"未收录药物"}};
+    for (const auto& n : names)
+        EXPECT_STREQ(compatibilityDrugName(n.number), n.name) << n.number;
 }
 
 TEST(InfusionCompatibility, EveryLevelInBothOrders) {

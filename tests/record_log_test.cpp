@@ -9,8 +9,10 @@
 #include <string>
 #include <vector>
 
+#include "engine/calculation.h"
 #include "engine/text.h"
 #include "records/record_log.h"
+#include "tools/suite.h"
 
 namespace {
 
@@ -172,8 +174,11 @@ TEST(RecordLog, InputValuesAreWrittenWithSixSignificantDigits) {
     }
 }
 
-TEST(RecordLog, ResultFieldIsQuotedAndKeeps254Units) {
-    const std::wstring x253(253, L'x');
+TEST(RecordLog, ResultFieldIsQuotedAndKeepsTheWholeStoredReport) {
+    // The stored report holds at most 8191 units; all of them reach the record.
+    static_assert(kResultTextLimit == 8191, "the window's stored report, whole");
+    const size_t limit = kResultTextLimit;
+    const std::wstring almost(limit - 1, L'x');
     struct Row {
         std::wstring report;
         std::wstring segment;
@@ -183,12 +188,13 @@ TEST(RecordLog, ResultFieldIsQuotedAndKeeps254Units) {
         {L"含,逗号", L",\"含,逗号\""},
         {L"说\"明\"", L",\"说\"\"明\"\"\""},
         {L"行一\r\n行二\r\n", L",\"行一\r\n行二\r\n\""},
-        {std::wstring(300, L'x'), L",\"" + std::wstring(254, L'x') + L"\""},
-        {std::wstring(300, L'"'), L",\"" + std::wstring(508, L'"') + L"\""},
-        {x253 + L"\"tail", L",\"" + x253 + L"\"\"\""},
+        {std::wstring(300, L'x'), L",\"" + std::wstring(300, L'x') + L"\""},
+        {std::wstring(limit, L'x'), L",\"" + std::wstring(limit, L'x') + L"\""},
+        {std::wstring(limit, L'"'), L",\"" + std::wstring(2 * limit, L'"') + L"\""},
+        {almost + L"\"tail", L",\"" + almost + L"\"\"\""},
         // A pair is kept whole or not at all; it counts two units on every platform.
-        {x253 + L"😀", L",\"" + x253 + L"\""},
-        {x253.substr(1) + L"😀z", L",\"" + x253.substr(1) + L"😀\""},
+        {almost + L"😀", L",\"" + almost + L"\""},
+        {almost.substr(1) + L"😀z", L",\"" + almost.substr(1) + L"😀\""},
     };
     for (const Row& row : rows) {
         wchar_t segment[kResultSegmentCapacity];
@@ -230,7 +236,7 @@ TEST(RecordLog, OverlongFieldsAreCutButEveryColumnAndTheLineEndRemain) {
         std::vector<std::wstring> fields;
         ASSERT_TRUE(parseCsvLine(line, &fields)) << row.inputs;
         EXPECT_EQ(fields.size(), static_cast<size_t>(row.inputs) + 3);
-        EXPECT_EQ(fields.back(), std::wstring(254, L'"'));
+        EXPECT_EQ(fields.back(), report);
         ASSERT_TRUE(parseCsvLine(header, &fields));
         EXPECT_EQ(fields.size(), static_cast<size_t>(row.inputs) + 3);
         EXPECT_EQ(fields.back(), L"结果");
@@ -360,6 +366,44 @@ TEST(SaveRecord, AnExistingEmptyFileGetsNoHeader) {
     d.files[kFakeFile] = "";
     EXPECT_EQ(save(fakePlatform(&d)).result, SaveResult::Saved);
     EXPECT_EQ(d.files[kFakeFile], kWorkedExampleRecord);
+}
+
+// Each report tool of the suite, on inputs that give its longest report:
+// the file holds its header and the whole report in the result field.
+TEST(SaveRecord, EveryReportToolKeepsItsWholeReport) {
+    for (const SuiteTool& entry : kSuiteTools) {
+        const ToolDef& tool = entry.tool();
+        if (tool.reportKind == report_kind::None) continue;
+        SCOPED_TRACE(tool.number);
+        double values[kMaxInputs] = {};
+        for (int32_t i = 0; i < tool.inputCount; ++i)
+            values[i] = tool.inputs[i].defaultValue;
+        if (tool.reportKind == report_kind::DutyRoster) values[0] = 40, values[1] = 31;
+        if (tool.reportKind == report_kind::HandoverTemplate) values[0] = 30;
+        static wchar_t report[8192], verdict[512], stored[8192];
+        int32_t level = 0;
+        runCalculation(tool, values, report, 8192, verdict, 512, &level, stored, 8192);
+        std::wstring header = L"时间,工具";
+        std::wstring record = std::wstring(L"2026-03-05 14:07:09,") + tool.name;
+        for (int32_t i = 0; i < tool.inputCount; ++i) {
+            header += std::wstring(L",") + tool.inputs[i].label;
+            wchar_t value[64];
+            formatText(value, 64, L"%g", values[i]);
+            record += std::wstring(L",") + tool.inputs[i].label + L"=" + value;
+        }
+        std::wstring quoted;
+        for (const wchar_t* p = stored; *p != 0; ++p)
+            quoted += *p == L'"' ? std::wstring(L"\"\"") : std::wstring(1, *p);
+        FakeDisk d;
+        SaveOutcome outcome;
+        saveRecordTo(fakePlatform(&d), tool, values, stored, kWorkedExampleTime, &outcome);
+        ASSERT_EQ(outcome.result, SaveResult::Saved);
+        EXPECT_EQ(d.files[outcome.recordFile],
+                  kBom + utf8(header + L",结果\r\n") + utf8(record + L",\"" + quoted + L"\"\r\n"));
+        if (tool.reportKind == report_kind::DutyRoster) {
+            EXPECT_EQ(textLength(stored), 6390);
+        }
+    }
 }
 
 TEST(SaveRecord, FailuresAreReportedAndWriteNothingFurther) {

@@ -7,8 +7,10 @@
 #include <cwchar>
 #include <limits>
 #include <string>
+#include <vector>
 
 #include "engine/expression.h"
+#include "tools/suite.h"
 
 namespace {
 
@@ -166,3 +168,77 @@ TEST(BuiltinTool, ClassificationBoundaries) {
 }
 
 } // namespace
+
+// ---- The suite: every tool keeps the invariants, one row per report kind.
+
+TEST(Suite, EveryToolKeepsTheInvariants) {
+    // The inputs each report reads, in the order it reads them.
+    const std::vector<std::string> readsByKind[] = {
+        {},
+        {"nurses", "days"},
+        {"start", "interval", "times"},
+        {"kind"},
+        {"kind"},
+        {"kind"},
+        {"drugA", "drugB"},
+        {"start", "gap", "times"},
+        {},
+        {"beds"},
+        {"bed", "dose", "volume", "gtt"},
+        {"panel"},
+    };
+    bool kindSeen[12] = {};
+    ASSERT_EQ(kSuiteToolCount, 12);
+    for (const SuiteTool& entry : kSuiteTools) {
+        const ToolDef& tool = entry.tool();
+        SCOPED_TRACE(tool.number);
+        EXPECT_EQ(tool.number, entry.number);
+        ASSERT_NE(nullptr, tool.name);
+        EXPECT_EQ(std::wstring(tool.name), entry.name) << "the build list names the program";
+        for (const wchar_t* text : {tool.name, tool.category, tool.reference}) {
+            ASSERT_NE(nullptr, text);
+            EXPECT_NE(L'\0', text[0]);
+        }
+        ASSERT_GE(tool.reportKind, 0);
+        ASSERT_LE(tool.reportKind, 11);
+        EXPECT_FALSE(kindSeen[tool.reportKind]) << "one tool per kind";
+        kindSeen[tool.reportKind] = true;
+
+        ASSERT_GE(tool.inputCount, 0);
+        EXPECT_LE(tool.inputCount, kMaxInputs);
+        ASSERT_GE(tool.outputCount, 0);
+        EXPECT_LE(tool.outputCount, kMaxOutputs);
+        ASSERT_GE(tool.ruleCount, 0);
+        EXPECT_TRUE(tool.inputCount == 0 || tool.inputs != nullptr);
+        EXPECT_TRUE(tool.outputCount == 0 || tool.outputs != nullptr);
+        EXPECT_TRUE(tool.ruleCount == 0 || tool.rules != nullptr);
+        for (int32_t i = 0; i < tool.inputCount; ++i) {
+            EXPECT_TRUE(isIdentifier(tool.inputs[i].var)) << "input " << i;
+            ASSERT_NE(nullptr, tool.inputs[i].label);
+            EXPECT_NE(L'\0', tool.inputs[i].label[0]);
+            EXPECT_TRUE(std::isfinite(tool.inputs[i].defaultValue));
+            for (int32_t j = 0; j < i; ++j)
+                EXPECT_STRNE(tool.inputs[j].var, tool.inputs[i].var) << "a later namesake is never read";
+        }
+        for (int32_t i = 0; i < tool.outputCount; ++i)
+            EXPECT_TRUE(isIdentifier(tool.outputs[i].var)) << "output " << i;
+        for (int32_t i = 0; i < tool.ruleCount; ++i)
+            EXPECT_EQ(i == tool.ruleCount - 1, tool.rules[i].condition[0] == '\0')
+                << "catch-all last, rule " << i;
+
+        if (tool.reportKind == report_kind::None) {
+            EXPECT_GT(tool.outputCount, 0);
+            EXPECT_GT(tool.ruleCount, 0);
+            continue;
+        }
+        // A report tool: its inputs are exactly what the report reads; no formulas, no rules.
+        EXPECT_EQ(0, tool.outputCount);
+        EXPECT_EQ(0, tool.ruleCount);
+        std::vector<std::string> vars;
+        for (int32_t i = 0; i < tool.inputCount; ++i)
+            vars.push_back(tool.inputs[i].var);
+        EXPECT_EQ(vars, readsByKind[tool.reportKind]);
+    }
+    for (bool seen : kindSeen)
+        EXPECT_TRUE(seen);
+}

@@ -6,6 +6,7 @@
 
 #include "engine/calculation.h"
 #include "engine/text.h"
+#include "tools/suite.h"
 #include "ui/window_model.h"
 
 namespace {
@@ -254,22 +255,48 @@ TEST(WindowCalculate, DefaultsGiveTheCopyTextAndStatus) {
     EXPECT_FALSE(hasResult(L""));
 }
 
-TEST(WindowCalculate, CopyTextIsCutAt1023Units) {
-    const std::wstring longReport(3000, L'报');
+TEST(WindowCalculate, CopyTextHoldsTheWholeCustomReport) {
+    const std::wstring longest(kReportTextCapacity - 1, L'报');
     ToolDef custom = builtinTool();
     custom.reportKind = report_kind::DutyRoster;
-    wchar_t copyText[1024];
-    for (wchar_t& c : copyText)
-        c = L'#';
-    composeCopyText(custom, longReport.c_str(), L"判读", copyText, 1024);
-    EXPECT_EQ(std::wstring(copyText), std::wstring(1023, L'报'));
+    static wchar_t copyText[kCopyTextCapacity];
+    composeCopyText(custom, longest.c_str(), L"判读", copyText, kCopyTextCapacity);
+    EXPECT_EQ(std::wstring(copyText), longest);
     // A custom report's copy text carries no verdict.
-    composeCopyText(custom, L"短报告\r\n", L"判读", copyText, 1024);
+    composeCopyText(custom, L"短报告\r\n", L"判读", copyText, kCopyTextCapacity);
     EXPECT_EQ(std::wstring(copyText), L"短报告\r\n");
-    composeCopyText(builtinTool(), longReport.c_str(), L"判读", copyText, 1024);
-    EXPECT_EQ(std::wstring(copyText), std::wstring(1023, L'报'));
-    composeCopyText(builtinTool(), L"", L"判读", copyText, 1024);
+    composeCopyText(builtinTool(), longest.c_str(), L"判读", copyText, kCopyTextCapacity);
+    EXPECT_EQ(std::wstring(copyText), longest);
+    composeCopyText(builtinTool(), L"", L"判读", copyText, kCopyTextCapacity);
     EXPECT_EQ(std::wstring(copyText), L"—— 判读");
+}
+
+// The longest report, a roster of 40 nurses over 31 days, through the
+// window's buffers: report box, stored copy and clipboard text keep it whole.
+TEST(WindowCalculate, LongestReportStandsWholeOnItsWayToTheClipboard) {
+    const ToolDef& roster = *[] {
+        for (const SuiteTool& t : kSuiteTools)
+            if (t.tool().reportKind == report_kind::DutyRoster) return &t.tool();
+        return &builtinTool();
+    }();
+    ASSERT_EQ(roster.reportKind, report_kind::DutyRoster);
+    const double inputs[kMaxInputs] = {40, 31};
+    static wchar_t report[kReportTextCapacity], verdict[kVerdictTextCapacity], stored[kReportCopyCapacity];
+    int32_t level = -1;
+    runCalculation(roster, inputs, report, kReportTextCapacity, verdict, kVerdictTextCapacity, &level, stored,
+                   kReportCopyCapacity);
+    const std::wstring whole = report;
+    ASSERT_EQ(whole.size(), 6390u);
+    EXPECT_NE(whole.find(L"护士40："), std::wstring::npos);
+    EXPECT_EQ(whole.substr(whole.size() - 5), L"调整。\r\n");
+    EXPECT_EQ(std::wstring(stored), whole);
+    static wchar_t copyText[kCopyTextCapacity];
+    composeCopyText(roster, report, verdict, copyText, kCopyTextCapacity);
+    static wchar_t block[kCopyTextCapacity + 64];
+    const int32_t capacity = clipboardTextCapacity(roster, copyText);
+    ASSERT_LE(capacity, kCopyTextCapacity + 64);
+    composeClipboardText(roster, copyText, block, capacity);
+    EXPECT_EQ(std::wstring(block), std::wstring(L"护理排班表\r\n") + whole);
 }
 
 TEST(WindowCopy, TheClipboardBlockHoldsTheWholeText) {

@@ -6,10 +6,7 @@
 #include <cstdint>
 
 #include "engine/tool.h"
-
-constexpr int32_t kReportCopyCapacity = 8192;
-constexpr int32_t kCopyTextCapacity = 1024;
-constexpr int32_t kStatusTextCapacity = 256;
+#include "ui/window_model.h"
 
 struct MainWindowState {
     HINSTANCE instance;

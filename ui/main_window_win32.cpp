@@ -24,7 +24,8 @@ static_assert(win_bits::KeyDownMessage == WM_KEYDOWN && win_bits::ReturnKey == V
 static_assert(win_bits::TextSingleLine == (DT_SINGLELINE | DT_VCENTER | DT_END_ELLIPSIS) &&
                   win_bits::TextCenter == DT_CENTER && win_bits::TextRight == DT_RIGHT,
               "text flags");
-static_assert(kReportCopyCapacity == 8192 && kCopyTextCapacity == 1024 && kStatusTextCapacity == 256,
+static_assert(kReportCopyCapacity == 8192 && kCopyTextCapacity == 8192 && kStatusTextCapacity == 256 &&
+                  kReportTextCapacity <= kReportCopyCapacity,
               "state buffers");
 
 HFONT fontFor(FontRole role) {

@@ -47,13 +47,18 @@ constexpr int32_t kReportBoxId = 3000;
 // Buffer capacities in wide units, terminator included.
 constexpr int32_t kInputTextCapacity = 128;
 constexpr int32_t kMessageTextCapacity = 256;
-constexpr int32_t kReportTextCapacity = 4096;
+constexpr int32_t kReportTextCapacity = 8192; // the longest report whole
 constexpr int32_t kVerdictTextCapacity = 512;
 constexpr int32_t kDefaultTextCapacity = 64;
 constexpr int32_t kAboutTextCapacity = 1400;
 constexpr int32_t kSubtitleCapacity = 256;
 constexpr int32_t kReferenceCapacity = 512;
 constexpr int32_t kCaptionCapacity = 64;
+// The window state's texts: the stored report, what Copy puts after the tool
+// name (a whole custom report) and the status line.
+constexpr int32_t kReportCopyCapacity = 8192;
+constexpr int32_t kCopyTextCapacity = 8192;
+constexpr int32_t kStatusTextCapacity = 256;
 
 constexpr wchar_t kWebAddress[] = L"tavomed.cn";
 constexpr wchar_t kVerdictPrompt[] = L"填写左侧参数，点击“计算”";
@@ -199,7 +204,7 @@ int32_t readInputValues(const ToolDef& tool, const wchar_t* const* texts, double
 // "第 %d 项“%ls”请输入数字。" for input field index.
 void composeInputError(const ToolDef& tool, int32_t index, wchar_t* text, int32_t capacity);
 
-// What Copy puts after the tool name: the report alone for a custom
+// What Copy puts after the tool name: the whole report alone for a custom
 // report, else the report and "—— " with the verdict.
 void composeCopyText(const ToolDef& tool, const wchar_t* report, const wchar_t* verdict, wchar_t* copyText,
                      int32_t capacity);

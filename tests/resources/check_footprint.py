@@ -3,7 +3,7 @@
 at most 1 MiB, the icon group 1 and the version block with its Chinese texts.
 With --copy, also the hand-out copy named as the version block records.
 
-Usage: check_footprint.py --objdump OBJDUMP --exe PROGRAM.exe [--copy COPY.exe]
+Usage: check_footprint.py --objdump OBJDUMP --exe PROGRAM.exe [--name TOOL_NAME] [--copy COPY.exe]
 """
 
 import argparse
@@ -18,15 +18,20 @@ MAX_BYTES = 1024 * 1024
 SYSTEM_DLLS = {"user32.dll", "gdi32.dll", "shell32.dll", "kernel32.dll", "msvcrt.dll"}
 UNIVERSAL_CRT = re.compile(r"^api-ms-win-crt-[a-z0-9-]+\.dll$")
 
-NAME = "BMI 与体型判读"
-VERSION_STRINGS = {
-    "FileVersion": "1.0.0.0",
-    "ProductVersion": "1.0.0.0",
-    "ProductName": NAME,
-    "FileDescription": NAME + " V1.0",
-    "OriginalFilename": NAME + ".exe",
-    "CompanyName": "Tavo 医疗软件",
-}
+
+
+def version_strings(name):
+    """The fixed texts of the version block of the program carrying tool `name`."""
+    return {
+        "FileVersion": "1.0.0.0",
+        "ProductVersion": "1.0.0.0",
+        "ProductName": name,
+        "FileDescription": name + " V1.0",
+        "OriginalFilename": name + ".exe",
+        "CompanyName": "Tavo 医疗软件",
+    }
+
+
 # Present and not empty; their wording is free.
 FREE_STRINGS = ("InternalName", "LegalCopyright")
 STRING_TABLE = "080404b0"
@@ -53,7 +58,7 @@ def check_imports(dlls, fail):
         fail.append("imports: KERNEL32.dll missing")
 
 
-def check_version(resources, fail):
+def check_version(resources, name, fail):
     found = pe_resources.find(resources, pe_resources.RT_VERSION, 1)
     if found is None:
         fail.append("version: no version resource 1")
@@ -70,7 +75,7 @@ def check_version(resources, fail):
     if list(info["strings"]) != [STRING_TABLE]:
         fail.append("version: string tables %r" % list(info["strings"]))
     strings = info["strings"].get(STRING_TABLE, {})
-    for key, wanted in VERSION_STRINGS.items():
+    for key, wanted in version_strings(name).items():
         if strings.get(key) != wanted:
             fail.append("version: %s is %r, expected %r" % (key, strings.get(key), wanted))
     for key in FREE_STRINGS:
@@ -85,6 +90,7 @@ def main():
     parser = argparse.ArgumentParser()
     parser.add_argument("--objdump", required=True)
     parser.add_argument("--exe", required=True)
+    parser.add_argument("--name", default="BMI 与体型判读", help="the name of the program's tool")
     parser.add_argument("--copy", help="the hand-out copy, named as the version block records")
     args = parser.parse_args()
 
@@ -101,7 +107,7 @@ def main():
         fail.append("resources: no icon group 1")
     elif group[0] != LANG_CHINESE_SIMPLIFIED:
         fail.append("resources: icon group language %#06x" % group[0])
-    strings = check_version(resources, fail)
+    strings = check_version(resources, args.name, fail)
 
     if args.copy:
         if not os.path.isfile(args.copy):

@@ -11,14 +11,21 @@ if(TARGET medtool)
   add_test(NAME Resources.IconFile
            COMMAND ${resources_python} ${resources_test_dir}/check_icon.py ${MEDTOOL_ICON}
                    --generator ${icon_generator})
-  add_test(NAME Resources.ProgramIcon
-           COMMAND ${resources_python} ${resources_test_dir}/check_icon.py ${MEDTOOL_ICON}
-                   --exe $<TARGET_FILE:medtool>)
   find_program(MEDTOOL_OBJDUMP NAMES ${CMAKE_OBJDUMP} x86_64-w64-mingw32-objdump REQUIRED)
-  add_test(NAME Resources.ProgramFootprint
-           COMMAND ${resources_python} ${resources_test_dir}/check_footprint.py
-                   --objdump ${MEDTOOL_OBJDUMP} --exe $<TARGET_FILE:medtool>
-                   "--copy=$<TARGET_FILE_DIR:medtool>/${MEDTOOL_DIST_NAME}")
+  # Every program of the suite: its icon, imports, size and own version block.
+  foreach(program IN LISTS MEDTOOL_PROGRAMS)
+    string(REPLACE "|" ";" fields "${program}")
+    list(GET fields 0 target)
+    list(GET fields 1 number)
+    list(GET fields 2 name)
+    add_test(NAME Resources.ProgramIcon.${number}
+             COMMAND ${resources_python} ${resources_test_dir}/check_icon.py ${MEDTOOL_ICON}
+                     --exe $<TARGET_FILE:${target}>)
+    add_test(NAME Resources.ProgramFootprint.${number}
+             COMMAND ${resources_python} ${resources_test_dir}/check_footprint.py
+                     --objdump ${MEDTOOL_OBJDUMP} --exe $<TARGET_FILE:${target}> "--name=${name}"
+                     "--copy=$<TARGET_FILE_DIR:${target}>/${name}.exe")
+  endforeach()
 else()
   # No program here: draw the icon for the check.
   set(native_icon ${CMAKE_CURRENT_BINARY_DIR}/resources/medtool.ico)
