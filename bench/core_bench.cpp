@@ -112,10 +112,10 @@ void benchByHand(benchmark::State& state, const FormulaCase& c) {
 
 void benchRunCalculation(benchmark::State& state) {
     const ToolDef& tool = builtinTool();
-    static wchar_t report[4096], verdict[512], copy[8192];
+    static wchar_t report[8192], verdict[512], copy[8192];
     for (auto _ : state) {
         int32_t level = 0;
-        runCalculation(tool, kInputs, report, 4096, verdict, 512, &level, copy, 8192);
+        runCalculation(tool, kInputs, report, 8192, verdict, 512, &level, copy, 8192);
         benchmark::DoNotOptimize(level);
         benchmark::ClobberMemory();
     }
