@@ -1,16 +1,21 @@
-// End-to-end test of the main window: starts the real program and drives it
-// as a user would, through window messages and the clipboard, and reads the
-// screen. Usage: window_driver <program.exe> <artifact folder>
+// End-to-end test of the suite's windows: starts each real program and drives
+// it as a user would, through window messages, mouse, keyboard and the
+// clipboard, and reads the screen and the record file.
+// Usage: window_driver <artifact folder> <tool number> <program.exe> [<tool number> <program.exe> ...]
 #include <windows.h>
 
 #include <shlobj.h>
 
+#include <cmath>
 #include <cstdarg>
 #include <cstdio>
 #include <cstdlib>
 #include <cwchar>
 #include <string>
 #include <vector>
+
+#include "engine/calculation.h"
+#include "tools/suite.h"
 
 namespace {
 
@@ -52,7 +57,25 @@ std::string shown(const std::wstring& text) {
     return "\"" + utf8(visible) + "\"";
 }
 
+// Short texts whole; long ones by their lengths and around the first difference.
+std::string difference(const std::wstring& actual, const std::wstring& expected) {
+    if (actual.size() + expected.size() < 600)
+        return "expected " + shown(expected) + ", got " + shown(actual);
+    size_t at = 0;
+    while (at < actual.size() && at < expected.size() && actual[at] == expected[at])
+        ++at;
+    const size_t from = at < 40 ? 0 : at - 40;
+    return "expected " + std::to_string(expected.size()) + " units, got " + std::to_string(actual.size()) +
+           "; from unit " + std::to_string(from) + " expected " + shown(expected.substr(from, 100)) +
+           ", got " + shown(actual.substr(from, 100));
+}
+
 std::string context = "start";
+int toolNumber = 0;
+
+void step(const std::string& name) {
+    context = std::to_string(toolNumber) + " " + name;
+}
 
 void say(const char* format, ...) {
     va_list args;
@@ -73,7 +96,11 @@ bool expect(bool ok, const std::string& what, const std::string& detail = std::s
 }
 
 bool expectText(const std::wstring& actual, const std::wstring& expected, const std::string& what) {
-    return expect(actual == expected, what, "expected " + shown(expected) + ", got " + shown(actual));
+    return expect(actual == expected, what, difference(actual, expected));
+}
+
+bool expectContains(const std::wstring& text, const std::wstring& part, const std::string& what) {
+    return expect(text.find(part) != std::wstring::npos, what, shown(part) + " not in " + shown(text));
 }
 
 bool expectNumber(long long actual, long long expected, const std::string& what) {
@@ -132,13 +159,23 @@ struct App {
     HWND main;
     DWORD thread;
     std::vector<HWND> children; // in creation order
-    HWND inputs[2];
+    HWND inputs[kMaxInputs];
+    int inputCount;
     HWND report, verdict, caution, reference;
     HWND calculate, save, copy, reset, about;
     unsigned barrier;
 };
 
 App app{};
+
+// The program being driven: its name as written out here, its tool in the core, its record file.
+struct Driven {
+    const wchar_t* name;
+    const ToolDef* tool;
+    std::wstring recordFile;
+};
+
+Driven current{};
 
 struct WindowSearch {
     DWORD processId;
@@ -175,13 +212,22 @@ bool programRunning() {
     return WaitForSingleObject(app.process.hProcess, 0) == WAIT_TIMEOUT;
 }
 
-// Ends the program if it is still there and prints the tally; the exit code.
-int finish() {
-    if (app.process.hProcess != nullptr && programRunning()) {
+// Ends the program if it is still there and lets go of it.
+void endProgram() {
+    if (app.process.hProcess == nullptr) return;
+    if (programRunning()) {
         say("the program is still running: ending it\n");
         TerminateProcess(app.process.hProcess, 3);
         WaitForSingleObject(app.process.hProcess, 5000);
     }
+    CloseHandle(app.process.hProcess);
+    CloseHandle(app.process.hThread);
+    app = App{};
+}
+
+// Prints the tally; the exit code.
+int finish() {
+    endProgram();
     say("window end-to-end: %d passed, %d failed\n", passedCount, failedCount);
     return failedCount == 0 && passedCount > 0 ? 0 : 1;
 }
@@ -213,6 +259,26 @@ void click(HWND button) {
     PostMessageW(button, BM_CLICK, 0, 0);
 }
 
+// Through the system's input queue, as the mouse and the keyboard deliver them.
+void mouseClick(HWND control) {
+    RECT box;
+    GetWindowRect(control, &box);
+    SetCursorPos((box.left + box.right) / 2, (box.top + box.bottom) / 2);
+    INPUT input[2]{};
+    input[0].type = input[1].type = INPUT_MOUSE;
+    input[0].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
+    input[1].mi.dwFlags = MOUSEEVENTF_LEFTUP;
+    SendInput(2, input, sizeof(INPUT));
+}
+
+void pressKey(WORD key) {
+    INPUT input[2]{};
+    input[0].type = input[1].type = INPUT_KEYBOARD;
+    input[0].ki.wVk = input[1].ki.wVk = key;
+    input[1].ki.dwFlags = KEYEVENTF_KEYUP;
+    SendInput(2, input, sizeof(INPUT));
+}
+
 struct MessageBoxSeen {
     bool shown;
     std::wstring caption;
@@ -236,7 +302,7 @@ MessageBoxSeen takeMessageBox() {
     return seen;
 }
 
-void expectMessageBox(const wchar_t* caption, const wchar_t* text, const std::string& what) {
+void expectMessageBox(const wchar_t* caption, const std::wstring& text, const std::string& what) {
     const MessageBoxSeen seen = takeMessageBox();
     if (!expect(seen.shown, what + ": a message box appears")) return;
     expectText(seen.caption, caption, what + ": caption");
@@ -434,6 +500,10 @@ constexpr COLORREF kLevelColours[] = {RGB(0, 128, 96), RGB(176, 132, 0), RGB(214
 constexpr RECT kVerdictBox{492, 142, 984, 188};
 constexpr RECT kStatusBox{740, 704, 1004, 720};
 
+bool hasUnit(const InputField& field) {
+    return field.unit != nullptr && field.unit[0] != L'\0';
+}
+
 void checkLayoutPixels(const Shot& shot) {
     expectPixel(shot, 760, 60, kHeader, "header band");
     expectPixel(shot, 1010, 80, kHeader, "header band, right end");
@@ -464,17 +534,26 @@ void checkLayoutPixels(const Shot& shot) {
     expect(countPixels(shot, RECT{20, 668, 172, 708}, kWhite) > 20, "the Calculate caption is white");
     expect(countInk(shot, kStatusBox, kFooter) > 20, "the status line is drawn");
 
-    // Control colours: every control on a white background, texts by role.
+    // Control colours: every control on a white background, texts by role;
+    // the input rows' boxes cover the first two rows, where a tool has them.
+    const ToolDef& tool = *current.tool;
+    const bool rows = tool.inputCount > 0;
+    const bool units = (rows && hasUnit(tool.inputs[0])) || (tool.inputCount > 1 && hasUnit(tool.inputs[1]));
     const struct {
+        bool present;
         RECT box;
         COLORREF colour;
         const char* what;
     } texts[] = {
-        {{24, 151, 208, 173}, kMuted, "input labels"}, {{374, 150, 452, 206}, kMuted, "unit labels"},
-        {{218, 148, 366, 205}, kBody, "input texts"},  {{494, 198, 966, 426}, kBody, "report text"},
-        {{492, 444, 984, 564}, kBody, "caution note"}, {{492, 576, 984, 632}, kMuted, "reference line"},
+        {rows, {24, 151, 208, 173}, kMuted, "input labels"},
+        {units, {374, 150, 452, 206}, kMuted, "unit labels"},
+        {rows, {218, 148, 366, 205}, kBody, "input texts"},
+        {true, {494, 198, 966, 426}, kBody, "report text"},
+        {true, {492, 444, 984, 564}, kBody, "caution note"},
+        {true, {492, 576, 984, 632}, kMuted, "reference line"},
     };
     for (const auto& t : texts) {
+        if (!t.present) continue;
         const int count = countPixels(shot, t.box, t.colour);
         expect(count > 5, std::string(t.what) + " in " + colourName(t.colour),
                std::to_string(count) + " pixels");
@@ -483,9 +562,17 @@ void checkLayoutPixels(const Shot& shot) {
     expectPixel(shot, 980, 560, kWhite, "caution label background");
 }
 
-void checkVerdictColour(const Shot& shot, int level) {
+bool verdictInColour(const Shot& shot, const RECT& box, int level) {
     for (int other = 0; other < 4; ++other) {
-        const int count = countPixels(shot, kVerdictBox, kLevelColours[other]);
+        const int count = countPixels(shot, box, kLevelColours[other]);
+        if (other == level ? count <= 30 : count != 0) return false;
+    }
+    return true;
+}
+
+void checkVerdictColour(const Shot& shot, int level, const RECT& box = kVerdictBox) {
+    for (int other = 0; other < 4; ++other) {
+        const int count = countPixels(shot, box, kLevelColours[other]);
         if (other == level)
             expect(count > 30, "verdict drawn in the colour of level " + std::to_string(level),
                    std::to_string(count) + " pixels");
@@ -500,6 +587,24 @@ Shot verdictShot(const RECT& area, int level) {
     });
 }
 
+// The verdict label alone, grabbed until it shows the level (or a time-out):
+// far quicker than a settled picture of the whole window.
+void checkVerdictLevel(int level) {
+    sync();
+    waitUntil([] { return !paintPending(); }, 5000);
+    POINT origin{kVerdictBox.left, kVerdictBox.top};
+    ClientToScreen(app.main, &origin);
+    const RECT box{0, 0, kVerdictBox.right - kVerdictBox.left, kVerdictBox.bottom - kVerdictBox.top};
+    Shot shot;
+    waitUntil(
+        [&] {
+            shot = grabScreen(origin.x, origin.y, box.right, box.bottom);
+            return verdictInColour(shot, box, level);
+        },
+        5000);
+    checkVerdictColour(shot, level, box);
+}
+
 // Ink left of x 880 in the status line: the copy failure text reaches there,
 // the success text does not.
 constexpr RECT kStatusLeft{760, 704, 880, 720};
@@ -512,10 +617,12 @@ Shot statusShot(const RECT& area, bool longText) {
 
 // ---- Record file
 
-std::wstring recordFilePath() {
+std::wstring recordFilePath(int number) {
     wchar_t appData[MAX_PATH] = L"";
     SHGetFolderPathW(nullptr, CSIDL_LOCAL_APPDATA, nullptr, SHGFP_TYPE_CURRENT, appData);
-    return std::wstring(appData) + L"\\TavoMedSuite\\records\\T119.csv";
+    wchar_t name[32];
+    std::swprintf(name, 32, L"T%03d.csv", number);
+    return std::wstring(appData) + L"\\TavoMedSuite\\records\\" + name;
 }
 
 std::string readFile(const std::wstring& path) {
@@ -539,76 +646,104 @@ std::wstring localTimeText() {
     return text;
 }
 
-// ---- Steps
+// ---- Steps shared by every program
 
-constexpr wchar_t kTitle[] = L"BMI 与体型判读";
 constexpr wchar_t kPrompt[] = L"填写左侧参数，点击“计算”";
-constexpr wchar_t kCaution[] = L"运动员、水肿、妊娠、肌肉减少人群需结合人体成分判断。";
 constexpr wchar_t kNoResultCopy[] = L"请先点击“计算”生成结果。";
 constexpr wchar_t kNoResultSave[] = L"请先点击“计算”生成结果，再保存记录。";
+constexpr wchar_t kSaved[] = L"本次结果已追加保存到本地记录（CSV，可用 Excel 打开）。";
 
-struct Outcome {
-    const wchar_t* height;
-    const wchar_t* weight;
-    const wchar_t* report;
-    const wchar_t* verdict;
-    int level;
+struct WantedControl {
+    const wchar_t* className;
+    DWORD exStyle, style;
+    int x, y, width, height, id;
+    std::wstring text;
 };
 
-constexpr Outcome kDefaults{L"170", L"65",
-                            L"BMI：22.49 kg/m2\r\n理想体重：65.0 kg\r\n与理想体重差：0.0 %\r\n",
-                            L"体重正常，保持均衡饮食与运动", 0};
-constexpr Outcome kUnderweight{L"170", L"50",
-                               L"BMI：17.30 kg/m2\r\n理想体重：65.0 kg\r\n与理想体重差：-23.1 %\r\n",
-                               L"体重偏低，建议 NRS2002 筛查", 1};
-constexpr Outcome kOverweight{L"170", L"75",
-                              L"BMI：25.95 kg/m2\r\n理想体重：65.0 kg\r\n与理想体重差：15.4 %\r\n",
-                              L"超重，控制总能量并增加有氧运动", 1};
-constexpr Outcome kObese{L"170", L"90", L"BMI：31.14 kg/m2\r\n理想体重：65.0 kg\r\n与理想体重差：38.5 %\r\n",
-                         L"肥胖，评估代谢指标并制定减重计划", 2};
-
-void setInputs(const wchar_t* height, const wchar_t* weight) {
-    setText(app.inputs[0], height);
-    setText(app.inputs[1], weight);
+std::wstring defaultText(double value) {
+    wchar_t text[64];
+    std::swprintf(text, 64, L"%.6g", value);
+    return text;
 }
 
-void expectShown(const Outcome& outcome, const std::string& what) {
-    expectText(textOf(app.report), outcome.report, what + ": report");
-    expectText(textOf(app.verdict), outcome.verdict, what + ": verdict");
+// The controls the window should have for a tool, in creation order.
+std::vector<WantedControl> expectedControls(const ToolDef& tool) {
+    std::vector<WantedControl> rows;
+    for (int i = 0; i < tool.inputCount; ++i) {
+        const InputField& field = tool.inputs[i];
+        const int top = 150 + 34 * i;
+        rows.push_back({L"Static", 0, 0x50000002, 24, top + 1, 184, 22, 0, field.label});
+        rows.push_back(
+            {L"Edit", 0x200, 0x50000080, 216, top - 4, 152, 27, 2000 + i, defaultText(field.defaultValue)});
+        if (hasUnit(field)) rows.push_back({L"Static", 0, 0x50000000, 374, top, 78, 22, 0, field.unit});
+    }
+    const WantedControl rest[] = {
+        {L"Static", 0, 0x50000000, 492, 142, 492, 46, 0, kPrompt},
+        {L"Edit", 0x200, 0x50200844, 492, 196, 492, 232, 3000, L""},
+        {L"Static", 0, 0x50000000, 492, 444, 492, 120, 0, tool.caution != nullptr ? tool.caution : L""},
+        {L"Static", 0, 0x50000000, 492, 576, 492, 56, 0, std::wstring(L"参考依据：") + tool.reference},
+        {L"Button", 0, 0x5000000B, 20, 668, 152, 40, 1001, L"计算 (F5)"},
+        {L"Button", 0, 0x5000000B, 184, 668, 132, 40, 1002, L"保存记录"},
+        {L"Button", 0, 0x5000000B, 328, 668, 132, 40, 1003, L"复制结果"},
+        {L"Button", 0, 0x5000000B, 472, 668, 132, 40, 1004, L"清空重填"},
+        {L"Button", 0, 0x5000000B, 616, 668, 110, 40, 1005, L"关于"},
+    };
+    rows.insert(rows.end(), std::begin(rest), std::end(rest));
+    return rows;
 }
 
-bool start(const std::wstring& program) {
-    STARTUPINFOW startup{};
-    startup.cb = sizeof startup;
-    std::wstring commandLine = L"\"" + program + L"\"";
-    if (!CreateProcessW(program.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
-                        &startup, &app.process)) {
-        expect(false, "the program starts", "CreateProcessW error " + std::to_string(GetLastError()));
+// A start may fail under load before the program shows anything: it is tried once more.
+bool start(const std::wstring& program, const std::vector<WantedControl>& controls) {
+    for (int attempt = 1;; ++attempt) {
+        STARTUPINFOW startup{};
+        startup.cb = sizeof startup;
+        std::wstring commandLine = L"\"" + program + L"\"";
+        if (!CreateProcessW(program.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+                            &startup, &app.process)) {
+            expect(false, "the program starts", "CreateProcessW error " + std::to_string(GetLastError()));
+            return false;
+        }
+        WaitForInputIdle(app.process.hProcess, 30000);
+        waitUntil(
+            [] {
+                return (app.main = findTopWindow(L"TavoMedToolWnd", nullptr)) != nullptr || !programRunning();
+            },
+            30000);
+        if (app.main != nullptr) break;
+        const bool ended = !programRunning();
+        DWORD code = 0;
+        GetExitCodeProcess(app.process.hProcess, &code);
+        if (attempt == 1 && ended) {
+            say("[%s] the program ended at start with exit code %lu: starting it once more\n",
+                context.c_str(), code);
+            endProgram();
+            continue;
+        }
+        expect(false, "the main window appears", ended ? "exit code " + std::to_string(code) : "time-out");
         return false;
     }
-    WaitForInputIdle(app.process.hProcess, 30000);
-    const bool up = waitUntil(
-        [] { return (app.main = findTopWindow(L"TavoMedToolWnd", nullptr)) != nullptr || !programRunning(); },
-        30000);
-    if (!expect(up && app.main != nullptr, "the main window appears")) return false;
     app.thread = GetWindowThreadProcessId(app.main, nullptr);
     for (HWND child = GetWindow(app.main, GW_CHILD); child != nullptr; child = GetWindow(child, GW_HWNDNEXT))
         app.children.push_back(child);
-    if (!expectNumber(static_cast<long long>(app.children.size()), 15, "child controls")) return false;
-    HWND* const slots[] = {nullptr,        &app.inputs[0], nullptr,     nullptr,      &app.inputs[1],
-                           nullptr,        &app.verdict,   &app.report, &app.caution, &app.reference,
-                           &app.calculate, &app.save,      &app.copy,   &app.reset,   &app.about};
-    for (size_t i = 0; i < app.children.size(); ++i)
-        if (slots[i] != nullptr) *slots[i] = app.children[i];
+    if (!expectNumber(static_cast<long long>(app.children.size()), static_cast<long long>(controls.size()),
+                      "child controls"))
+        return false;
+    const size_t rows = controls.size() - 9;
+    for (size_t i = 0; i < rows; ++i)
+        if (controls[i].id >= 2000) app.inputs[app.inputCount++] = app.children[i];
+    HWND* const fixed[] = {&app.verdict, &app.report, &app.caution, &app.reference, &app.calculate,
+                           &app.save,    &app.copy,   &app.reset,   &app.about};
+    for (size_t i = 0; i < 9; ++i)
+        *fixed[i] = app.children[rows + i];
     return true;
 }
 
-void checkWindow() {
-    context = "window";
+void checkWindow(const wchar_t* name) {
+    step("window");
     expectText(classOf(app.main), L"TavoMedToolWnd", "class");
     wchar_t title[128] = L"";
     GetWindowTextW(app.main, title, 128);
-    expectText(title, kTitle, "title");
+    expectText(title, name, "title");
     const DWORD style = static_cast<DWORD>(GetWindowLongW(app.main, GWL_STYLE));
     // The system adds WS_CLIPSIBLINGS to every top-level window.
     expect((style & ~static_cast<DWORD>(WS_CLIPSIBLINGS)) == (0x00CA0000 | WS_VISIBLE), "style",
@@ -644,35 +779,15 @@ void checkWindow() {
                    std::to_string(client.right) + " x " + std::to_string(client.bottom));
     }
     expect((style & (WS_THICKFRAME | WS_MAXIMIZEBOX)) == 0, "no sizing border, no maximize box");
-    expect(focusOfProgram() == app.inputs[0], "the first input box has the focus");
+    if (app.inputCount > 0)
+        expect(focusOfProgram() == app.inputs[0], "the first input box has the focus");
+    else
+        expect(focusOfProgram() == nullptr, "no control has the focus");
 }
 
-void checkControls() {
-    context = "controls";
-    const struct {
-        const wchar_t* className;
-        DWORD exStyle, style;
-        int x, y, width, height, id;
-        const wchar_t* text;
-    } expected[] = {
-        {L"Static", 0, 0x50000002, 24, 151, 184, 22, 0, L"身高"},
-        {L"Edit", 0x200, 0x50000080, 216, 146, 152, 27, 2000, L"170"},
-        {L"Static", 0, 0x50000000, 374, 150, 78, 22, 0, L"cm"},
-        {L"Static", 0, 0x50000002, 24, 185, 184, 22, 0, L"体重"},
-        {L"Edit", 0x200, 0x50000080, 216, 180, 152, 27, 2001, L"65"},
-        {L"Static", 0, 0x50000000, 374, 184, 78, 22, 0, L"kg"},
-        {L"Static", 0, 0x50000000, 492, 142, 492, 46, 0, kPrompt},
-        {L"Edit", 0x200, 0x50200844, 492, 196, 492, 232, 3000, L""},
-        {L"Static", 0, 0x50000000, 492, 444, 492, 120, 0, kCaution},
-        {L"Static", 0, 0x50000000, 492, 576, 492, 56, 0, L"参考依据：《中国成人超重和肥胖症预防控制指南》"},
-        {L"Button", 0, 0x5000000B, 20, 668, 152, 40, 1001, L"计算 (F5)"},
-        {L"Button", 0, 0x5000000B, 184, 668, 132, 40, 1002, L"保存记录"},
-        {L"Button", 0, 0x5000000B, 328, 668, 132, 40, 1003, L"复制结果"},
-        {L"Button", 0, 0x5000000B, 472, 668, 132, 40, 1004, L"清空重填"},
-        {L"Button", 0, 0x5000000B, 616, 668, 110, 40, 1005, L"关于"},
-    };
-    for (size_t i = 0; i < app.children.size() && i < sizeof expected / sizeof expected[0]; ++i) {
-        const auto& e = expected[i];
+void checkControls(const std::vector<WantedControl>& expected) {
+    for (size_t i = 0; i < app.children.size() && i < expected.size(); ++i) {
+        const WantedControl& e = expected[i];
         HWND control = app.children[i];
         const std::string what = "control " + std::to_string(i) + " " + utf8(e.text);
         expect(_wcsicmp(classOf(control).c_str(), e.className) == 0, what + ": class",
@@ -695,21 +810,127 @@ void checkControls() {
     }
 }
 
-void checkRefusalsBeforeAResult(const std::wstring& recordFile) {
-    context = "before a result";
+void checkRefusalsBeforeAResult(const std::string& name) {
+    step(name);
     expect(putOnClipboard(L"剪贴板原有内容"), "the driver can fill the clipboard");
     click(app.copy);
     expectMessageBox(L"提示", kNoResultCopy, "Copy");
     expectText(clipboardText(), L"剪贴板原有内容", "Copy leaves the clipboard alone");
 
-    const std::string before = readFile(recordFile);
+    const std::string before = readFile(current.recordFile);
     click(app.save);
     expectMessageBox(L"提示", kNoResultSave, "Save");
-    expect(readFile(recordFile) == before, "Save writes nothing");
+    expect(readFile(current.recordFile) == before, "Save writes nothing");
+}
+
+void checkCopyGives(const std::wstring& expected) {
+    expect(putOnClipboard(L"旧内容"), "the driver can fill the clipboard");
+    click(app.copy);
+    expectNoMessageBox("Copy");
+    expectText(clipboardText(), expected, "clipboard after Copy");
+}
+
+// Saves and reads what the record file gained: the header when the file is
+// new, then one record, its time the time of saving.
+void checkSaveAppends(const std::wstring& header, const std::wstring& afterTime) {
+    const std::string before = readFile(current.recordFile);
+    const std::wstring earliest = localTimeText();
+    click(app.save);
+    expectMessageBox(L"已保存", kSaved, "Save");
+    const std::wstring latest = localTimeText();
+    const std::string after = readFile(current.recordFile);
+    if (!expect(after.size() > before.size() && after.compare(0, before.size(), before) == 0,
+                "the record file grows by appending", utf8(current.recordFile)))
+        return;
+    std::string added = after.substr(before.size());
+    if (before.empty()) {
+        const std::string head = "\xEF\xBB\xBF" + utf8(header);
+        if (!expect(added.compare(0, head.size(), head) == 0, "a new file starts with BOM and header",
+                    difference(widen(added.substr(0, head.size())), widen(head))))
+            return;
+        added = added.substr(head.size());
+    }
+    const std::wstring record = widen(added);
+    const std::wstring time = record.substr(0, 19);
+    expect(time.size() == 19 && time >= earliest && time <= latest, "the record's time is the time of saving",
+           utf8(time) + " not in " + utf8(earliest) + " .. " + utf8(latest));
+    expectText(record.size() > 19 ? record.substr(19) : record, afterTime, "the record after the time");
+}
+
+void checkAboutText(const std::wstring& text) {
+    step("about");
+    click(app.about);
+    expectMessageBox(L"关于本工具", text, "About");
+}
+
+void checkClose() {
+    step("close");
+    PostMessageW(app.main, WM_CLOSE, 0, 0);
+    const bool ended = WaitForSingleObject(app.process.hProcess, 15000) == WAIT_OBJECT_0;
+    if (expect(ended, "the program ends after WM_CLOSE")) {
+        DWORD code = 99;
+        GetExitCodeProcess(app.process.hProcess, &code);
+        expectNumber(code, 0, "exit code");
+    }
+}
+
+// ---- The steps of tool 119, written out in full
+
+constexpr wchar_t kCaution[] = L"运动员、水肿、妊娠、肌肉减少人群需结合人体成分判断。";
+
+struct Outcome {
+    const wchar_t* height;
+    const wchar_t* weight;
+    const wchar_t* report;
+    const wchar_t* verdict;
+    int level;
+};
+
+constexpr Outcome kDefaults{L"170", L"65",
+                            L"BMI：22.49 kg/m2\r\n理想体重：65.0 kg\r\n与理想体重差：0.0 %\r\n",
+                            L"体重正常，保持均衡饮食与运动", 0};
+constexpr Outcome kUnderweight{L"170", L"50",
+                               L"BMI：17.30 kg/m2\r\n理想体重：65.0 kg\r\n与理想体重差：-23.1 %\r\n",
+                               L"体重偏低，建议 NRS2002 筛查", 1};
+constexpr Outcome kOverweight{L"170", L"75",
+                              L"BMI：25.95 kg/m2\r\n理想体重：65.0 kg\r\n与理想体重差：15.4 %\r\n",
+                              L"超重，控制总能量并增加有氧运动", 1};
+constexpr Outcome kObese{L"170", L"90", L"BMI：31.14 kg/m2\r\n理想体重：65.0 kg\r\n与理想体重差：38.5 %\r\n",
+                         L"肥胖，评估代谢指标并制定减重计划", 2};
+
+void setInputs(const wchar_t* height, const wchar_t* weight) {
+    setText(app.inputs[0], height);
+    setText(app.inputs[1], weight);
+}
+
+void expectShown(const Outcome& outcome, const std::string& what) {
+    expectText(textOf(app.report), outcome.report, what + ": report");
+    expectText(textOf(app.verdict), outcome.verdict, what + ": verdict");
+}
+
+void checkControls119() {
+    step("controls");
+    checkControls({
+        {L"Static", 0, 0x50000002, 24, 151, 184, 22, 0, L"身高"},
+        {L"Edit", 0x200, 0x50000080, 216, 146, 152, 27, 2000, L"170"},
+        {L"Static", 0, 0x50000000, 374, 150, 78, 22, 0, L"cm"},
+        {L"Static", 0, 0x50000002, 24, 185, 184, 22, 0, L"体重"},
+        {L"Edit", 0x200, 0x50000080, 216, 180, 152, 27, 2001, L"65"},
+        {L"Static", 0, 0x50000000, 374, 184, 78, 22, 0, L"kg"},
+        {L"Static", 0, 0x50000000, 492, 142, 492, 46, 0, kPrompt},
+        {L"Edit", 0x200, 0x50200844, 492, 196, 492, 232, 3000, L""},
+        {L"Static", 0, 0x50000000, 492, 444, 492, 120, 0, kCaution},
+        {L"Static", 0, 0x50000000, 492, 576, 492, 56, 0, L"参考依据：《中国成人超重和肥胖症预防控制指南》"},
+        {L"Button", 0, 0x5000000B, 20, 668, 152, 40, 1001, L"计算 (F5)"},
+        {L"Button", 0, 0x5000000B, 184, 668, 132, 40, 1002, L"保存记录"},
+        {L"Button", 0, 0x5000000B, 328, 668, 132, 40, 1003, L"复制结果"},
+        {L"Button", 0, 0x5000000B, 472, 668, 132, 40, 1004, L"清空重填"},
+        {L"Button", 0, 0x5000000B, 616, 668, 110, 40, 1005, L"关于"},
+    });
 }
 
 void checkCalculate(const RECT& screenClient) {
-    context = "calculate by the button";
+    step("calculate by the button");
     click(app.calculate);
     expectNoMessageBox("Calculate");
     expectShown(kDefaults, "defaults");
@@ -719,14 +940,14 @@ void checkCalculate(const RECT& screenClient) {
     checkLayoutPixels(shot);
     checkVerdictColour(shot, 0);
 
-    context = "keys while the main window has the focus";
+    step("keys while the main window has the focus");
     setInputs(kObese.height, kObese.weight);
     postKey(app.main, VK_F5);
     postKey(app.main, VK_RETURN);
     sync();
     expectShown(kDefaults, "F5 and Enter to the main window");
 
-    context = "F5 in an input box";
+    step("F5 in an input box");
     postKey(app.inputs[1], VK_F5);
     sync();
     expectShown(kObese, "obese");
@@ -734,7 +955,7 @@ void checkCalculate(const RECT& screenClient) {
     writeBmp(shot, L"window-level-2.bmp");
     checkVerdictColour(shot, 2);
 
-    context = "Enter in an input box";
+    step("Enter in an input box");
     setInputs(kUnderweight.height, kUnderweight.weight);
     postKey(app.inputs[0], VK_RETURN);
     sync();
@@ -743,12 +964,12 @@ void checkCalculate(const RECT& screenClient) {
     writeBmp(shot, L"window-level-1.bmp");
     checkVerdictColour(shot, 1);
 
-    context = "Enter on a button";
+    step("Enter on a button");
     setInputs(kOverweight.height, kOverweight.weight);
     postKey(app.about, VK_RETURN);
     expectNoMessageBox("Enter on the About button runs Calculate only");
     expectShown(kOverweight, "overweight");
-    context = "F5 in the report box";
+    step("F5 in the report box");
     setInputs(kDefaults.height, kDefaults.weight);
     postKey(app.report, VK_F5);
     sync();
@@ -756,7 +977,7 @@ void checkCalculate(const RECT& screenClient) {
 }
 
 void checkInputErrors() {
-    context = "input errors";
+    step("input errors");
     setInputs(kObese.height, kObese.weight);
     click(app.calculate);
     sync();
@@ -794,7 +1015,7 @@ void checkInputErrors() {
         expectShown(kObese, what + ": the previous result stays");
     }
 
-    context = "texts that are not quite numbers";
+    step("texts that are not quite numbers");
     const struct {
         const wchar_t* height;
         const wchar_t* weight;
@@ -822,22 +1043,17 @@ void checkInputErrors() {
 }
 
 void checkCopy(const RECT& screenClient) {
-    context = "copy";
+    step("copy");
     setInputs(kDefaults.height, kDefaults.weight);
     click(app.calculate);
     sync();
     expectShown(kDefaults, "defaults");
-    expect(putOnClipboard(L"旧内容"), "the driver can fill the clipboard");
-    click(app.copy);
-    expectNoMessageBox("Copy");
-    expectText(clipboardText(),
-               L"BMI 与体型判读\r\nBMI：22.49 kg/m2\r\n理想体重：65.0 kg\r\n与理想体重差：0.0 %\r\n—— "
-               L"体重正常，保持均衡饮食与运动",
-               "clipboard after Copy");
+    checkCopyGives(L"BMI 与体型判读\r\nBMI：22.49 kg/m2\r\n理想体重：65.0 kg\r\n与理想体重差：0.0 %\r\n—— "
+                   L"体重正常，保持均衡饮食与运动");
     expectNumber(countInk(statusShot(screenClient, false), kStatusLeft, kFooter), 0,
                  "the short success status");
 
-    context = "copy while the clipboard is held";
+    step("copy while the clipboard is held");
     expect(putOnClipboard(L"占用中"), "the driver can fill the clipboard");
     if (expect(openClipboard(), "the driver holds the clipboard")) {
         click(app.copy);
@@ -850,43 +1066,22 @@ void checkCopy(const RECT& screenClient) {
     expectText(clipboardText(), L"占用中", "the clipboard is untouched");
 }
 
-void checkSave(const std::wstring& recordFile) {
-    context = "save";
+void checkSave() {
+    step("save");
     setInputs(kDefaults.height, kDefaults.weight);
     click(app.calculate);
     sync();
     expectShown(kDefaults, "defaults");
     // The record holds the values of the last Calculate, not the boxes' texts.
     setInputs(L"180", L"90");
-    const std::string before = readFile(recordFile);
-    const std::wstring earliest = localTimeText();
-    click(app.save);
-    expectMessageBox(L"已保存", L"本次结果已追加保存到本地记录（CSV，可用 Excel 打开）。", "Save");
-    const std::wstring latest = localTimeText();
-    const std::string after = readFile(recordFile);
-    if (!expect(after.size() > before.size() && after.compare(0, before.size(), before) == 0,
-                "the record file grows by appending", utf8(recordFile)))
-        return;
-    std::string added = after.substr(before.size());
-    if (before.empty()) {
-        const std::string head = "\xEF\xBB\xBF" + utf8(L"时间,工具,身高,体重,结果\r\n");
-        if (!expect(added.compare(0, head.size(), head) == 0, "a new file starts with BOM and header"))
-            return;
-        added = added.substr(head.size());
-    }
-    const std::wstring record = widen(added);
-    const std::wstring time = record.substr(0, 19);
-    expect(time.size() == 19 && time >= earliest && time <= latest, "the record's time is the time of saving",
-           utf8(time) + " not in " + utf8(earliest) + " .. " + utf8(latest));
-    expectText(
-        record.size() > 19 ? record.substr(19) : record,
+    checkSaveAppends(
+        L"时间,工具,身高,体重,结果\r\n",
         L",BMI 与体型判读,身高=170,体重=65,\"BMI：22.49 kg/m2\r\n理想体重：65.0 kg\r\n与理想体重差：0.0 "
-        L"%\r\n\"\r\n",
-        "the record after the time");
+        L"%\r\n\"\r\n");
 }
 
-void checkReset(const std::wstring& recordFile, const RECT& screenClient) {
-    context = "reset";
+void checkReset(const RECT& screenClient) {
+    step("reset");
     setInputs(kObese.height, kObese.weight);
     click(app.calculate);
     sync();
@@ -900,64 +1095,476 @@ void checkReset(const std::wstring& recordFile, const RECT& screenClient) {
     expectText(textOf(app.verdict), kPrompt, "verdict prompt");
     expectText(textOf(app.caution), kCaution, "caution");
     checkVerdictColour(verdictShot(screenClient, 0), 0);
-
-    expect(putOnClipboard(L"重置后"), "the driver can fill the clipboard");
-    click(app.copy);
-    expectMessageBox(L"提示", kNoResultCopy, "Copy after Reset");
-    expectText(clipboardText(), L"重置后", "Copy after Reset leaves the clipboard alone");
-    const std::string before = readFile(recordFile);
-    click(app.save);
-    expectMessageBox(L"提示", kNoResultSave, "Save after Reset");
-    expect(readFile(recordFile) == before, "Save after Reset writes nothing");
+    checkRefusalsBeforeAResult("after reset");
 }
 
-void checkAbout() {
-    context = "about";
-    click(app.about);
-    expectMessageBox(
-        L"关于本工具",
+void checkSteps119(const RECT& screenClient) {
+    checkControls119();
+    checkCalculate(screenClient);
+    checkInputErrors();
+    checkCopy(screenClient);
+    checkSave();
+    checkReset(screenClient);
+    checkAboutText(
         L"BMI 与体型判读\r\n\r\n分类：营养评估\r\n参考依据：《中国成人超重和肥胖症预防控制指南》\r\n\r\n"
         L"本工具为临床辅助计算/记录工具，结果不能替代医师诊疗判断，\r\n"
-        L"具体用药与处置请结合患者实际情况及本院规范执行。\r\n\r\n版本 V1.0    官网：tavomed.cn",
-        "About");
+        L"具体用药与处置请结合患者实际情况及本院规范执行。\r\n\r\n版本 V1.0    官网：tavomed.cn");
 }
 
-void checkClose() {
-    context = "close";
-    PostMessageW(app.main, WM_CLOSE, 0, 0);
-    const bool ended = WaitForSingleObject(app.process.hProcess, 15000) == WAIT_OBJECT_0;
-    if (expect(ended, "the program ends after WM_CLOSE")) {
-        DWORD code = 99;
-        GetExitCodeProcess(app.process.hProcess, &code);
-        expectNumber(code, 0, "exit code");
+// ---- The suite and its cases
+
+// Every program of the suite, its name written out.
+struct SuiteProgram {
+    int number;
+    const wchar_t* name;
+};
+
+constexpr SuiteProgram kPrograms[] = {
+    {119, L"BMI 与体型判读"}, {201, L"护理排班表"},   {202, L"给药时间表"},   {203, L"采血顺序"},
+    {204, L"检验危急值"},     {205, L"高警示药品"},   {206, L"输液配伍查询"}, {207, L"随访日期"},
+    {208, L"手术安全核查"},   {209, L"交班报告模板"}, {210, L"静脉输液卡"},   {211, L"检验套餐"},
+};
+
+enum class How { Button, F5InFirstBox, EnterInLastBox, EnterOnFocusedButton };
+
+constexpr unsigned kCopy = 1;  // then Copy: the clipboard holds the result
+constexpr unsigned kSave = 2;  // then Save: the record file gains it
+constexpr unsigned kDates = 4; // the report lists the follow-up dates from today
+
+struct Case {
+    int tool;
+    const wchar_t* texts; // the input boxes' texts, ";" between them; null: as they stand
+    How how;
+    // Written out, so that a fault of the core cannot hide behind the core's own result.
+    const wchar_t* contains; // a part of the report, or null
+    const wchar_t* verdict;  // or null
+    int level;               // -1: not written out
+    int length;              // the report's length in units; 0: not written out
+    const wchar_t* refusal;  // the input error shown instead of a result, or null
+    unsigned also;
+    const wchar_t* shot; // screenshot of the window, or null
+};
+
+constexpr How kButton = How::Button;
+constexpr How kF5 = How::F5InFirstBox;
+constexpr How kEnter = How::EnterInLastBox;
+
+constexpr wchar_t kRosterHead[] =
+    L"排班规则：三班轮转（白班 D / 夜班 N / 休息 R），每日每班 1 人，按人员顺序滚动。\r\n";
+constexpr wchar_t kRosterVerdict[] = L"已生成轮转排班表，可复制到排班本或表格";
+constexpr wchar_t kDosingVerdict[] = L"给药时间表已生成，注意首剂与夜间给药时间";
+constexpr wchar_t kCollectionVerdict[] = L"按标准顺序采血可减少溶血与交叉污染";
+constexpr wchar_t kCriticalVerdict[] = L"危急值必须闭环：报告、接收、处理、记录";
+constexpr wchar_t kHighAlertVerdict[] = L"高警示药品须专区、专标识、双人核对";
+constexpr wchar_t kForbidden[] = L"禁忌：不可同瓶输注，需间隔冲管";
+constexpr wchar_t kNotRecorded[] = L"未收录明确禁忌，仍需核对院内配伍表";
+constexpr wchar_t kFollowUpVerdict[] = L"随访计划已生成，可按日期短信提醒患者";
+constexpr wchar_t kChecklistHead[] =
+    L"手术安全核查表（三步核查）：\r\n【麻醉实施前】身份/部位/术式/知情同意；";
+constexpr wchar_t kChecklistVerdict[] = L"三方核查缺一不可，签字后归档";
+constexpr wchar_t kHandoverVerdict[] = L"模板已生成，床旁交接并双方签名";
+constexpr wchar_t kCardVerdict[] = L"输液卡已生成，双人核对后执行";
+constexpr wchar_t kPanelVerdict[] = L"套餐与采血管已列出，按顺序采血";
+constexpr wchar_t kUrine[] = L"尿常规（清洁中段尿）：";
+
+const Case kCases[] = {
+    {119, nullptr, kButton, L"BMI：22.49 kg/m2\r\n", L"体重正常，保持均衡饮食与运动", 0, 0, nullptr, 0,
+     nullptr},
+    {119, L"170;90", kEnter, L"BMI：31.14 kg/m2\r\n", L"肥胖，评估代谢指标并制定减重计划", 2, 0, nullptr, 0,
+     nullptr},
+
+    {201, nullptr, kButton,
+     L"人员：6 人；周期：7 天\r\n\r\n护士01：\r\n  1日D 2日R 3日N 4日D 5日R 6日N 7日D \r\n护士02：",
+     kRosterVerdict, 0, 0, nullptr, kCopy | kSave, L"window-201.bmp"},
+    {201, L"40;31", kEnter, L"人员：40 人；周期：31 天\r\n", kRosterVerdict, 0, 6390, nullptr, kCopy | kSave,
+     L"window-201-longest.bmp"},
+    {201, L"2.7;0", kF5,
+     L"人员：2 人；周期：1 天\r\n\r\n护士01：\r\n  1日D \r\n护士02：\r\n  1日N \r\n\r\n提示：",
+     kRosterVerdict, 0, 0, nullptr, 0, nullptr},
+    {201, L"-5;abc", kButton, L"人员：1 人；周期：1 天\r\n", kRosterVerdict, 0, 0, nullptr, 0, nullptr},
+    {201, L"99;99", kButton, kRosterHead, kRosterVerdict, 0, 6390, nullptr, 0, nullptr},
+
+    {202, nullptr, kButton,
+     L"首剂时间 8:00，间隔 8 小时，共 3 次：\r\n第1天 08:00  |  第1天 16:00  |  第2天 00:00\r\n说明：",
+     kDosingVerdict, 0, 0, nullptr, kCopy | kSave, L"window-202.bmp"},
+    {202, L"7.5;7.5;3", kF5,
+     L"首剂时间 7:30，间隔 7.5 小时，共 3 次：\r\n第1天 07:30  |  第1天 15:00  |  第1天 22:30\r\n",
+     kDosingVerdict, 0, 0, nullptr, 0, nullptr},
+    {202, L"-2;0;2.7", kEnter, L"首剂时间 0:00，间隔 8 小时，共 2 次：\r\n第1天 00:00  |  第1天 08:00\r\n",
+     kDosingVerdict, 0, 0, nullptr, 0, nullptr},
+    {202, L"22;6.25;40", kButton,
+     L"首剂时间 22:00，间隔 6.25 小时，共 30 次：\r\n第1天 22:00  |  第2天 04:15  |", kDosingVerdict, 0, 0,
+     nullptr, 0, nullptr},
+
+    {203, nullptr, kButton, L"灰（血糖、乳酸）\r\n\r\n本次：血常规 → 紫管 EDTA，", kCollectionVerdict, 0, 0,
+     nullptr, kCopy | kSave, L"window-203.bmp"},
+    {203, L"6", kF5, L"\r\n本次：血糖/乳酸 → 灰管", kCollectionVerdict, 0, 0, nullptr, 0, nullptr},
+    {203, L"2.7", kEnter, L"\r\n本次：凝血 → 淡蓝管", kCollectionVerdict, 0, 0, nullptr, 0, nullptr},
+    {203, L"0", kButton, L"\r\n本次：其他项目，请按检验科项目手册执行。\r\n", kCollectionVerdict, 0, 0,
+     nullptr, 0, nullptr},
+    {203, L"-1", kButton, L"\r\n本次：其他项目，", kCollectionVerdict, 0, 0, nullptr, 0, nullptr},
+
+    {204, nullptr, kButton, L"常见检验危急值（参考，需以本院文件为准）：\r\n血钾 <2.5 或 >6.5 mmol/L\r\n",
+     kCriticalVerdict, 0, 0, nullptr, kCopy | kSave, L"window-204.bmp"},
+    {204, L"6", kF5, L"：\r\n肌钙蛋白明显升高", kCriticalVerdict, 0, 0, nullptr, 0, nullptr},
+    {204, L"3.9", kEnter, L"：\r\n白细胞 <1.0 或 >30.0 ×10^9/L\r\n", kCriticalVerdict, 0, 0, nullptr, 0,
+     nullptr},
+    {204, L"0", kButton, L"：\r\n请查阅本院《危急值报告目录》\r\n", kCriticalVerdict, 0, 0, nullptr, 0,
+     nullptr},
+    {204, L"-2", kButton, L"：\r\n请查阅本院《危急值报告目录》\r\n", kCriticalVerdict, 0, 0, nullptr, 0,
+     nullptr},
+
+    {205, nullptr, kButton, L"高警示药品类别与要点：\r\n高浓度电解质：10% 氯化钾", kHighAlertVerdict, 0, 0,
+     nullptr, kCopy | kSave, L"window-205.bmp"},
+    {205, L"4", kF5, L"：\r\n麻醉与肌松药：丙泊酚", kHighAlertVerdict, 0, 0, nullptr, 0, nullptr},
+    {205, L"3.5", kEnter, L"：\r\n抗凝与化疗药：", kHighAlertVerdict, 0, 0, nullptr, 0, nullptr},
+    {205, L"0", kButton, L"：\r\n麻醉与肌松药：", kHighAlertVerdict, 0, 0, nullptr, 0, nullptr},
+    {205, L"-7", kButton, L"：\r\n麻醉与肌松药：", kHighAlertVerdict, 0, 0, nullptr, 0, nullptr},
+
+    {206, nullptr, kButton, L"待查：1 号 头孢曲松  +  2 号 葡萄糖酸钙\r\n", kForbidden, 3, 0, nullptr,
+     kCopy | kSave, L"window-206-level3.bmp"},
+    {206, L"3;6", kF5, L"\r\n结论：不宜同瓶。万古霉素", L"不宜同瓶，分开输注并冲管", 2, 0, nullptr, 0,
+     nullptr},
+    {206, L"7;6", kEnter, L"待查：7 号 维生素C  +  6 号 奥美拉唑\r\n", L"建议分开输注", 1, 0, nullptr, 0,
+     nullptr},
+    {206, L"3;3", kButton, L"待查：3 号 万古霉素  +  3 号 万古霉素\r\n", kNotRecorded, 0, 0, nullptr, 0,
+     nullptr},
+    {206, L"11;2", kButton, L"待查：11 号 未收录药物  +  2 号 葡萄糖酸钙\r\n", kNotRecorded, 0, 0, nullptr, 0,
+     nullptr},
+    {206, L"abc;2", kButton, L"待查：0 号 未收录药物  +  2 号 葡萄糖酸钙\r\n", kNotRecorded, 0, 0, nullptr, 0,
+     nullptr},
+    {206, L"-1;10", kButton, L"待查：-1 号 未收录药物  +  10 号 多巴胺\r\n", kNotRecorded, 0, 0, nullptr, 0,
+     nullptr},
+    {206, L"9.9;2.1", kButton, L"待查：9 号 碳酸氢钠  +  2 号 葡萄糖酸钙\r\n", kForbidden, 3, 0, nullptr,
+     kCopy, nullptr},
+    {206, L"inf;2", kButton, nullptr, nullptr, -1, 0, L"第 1 项“药物 A 编号”请输入数字。", 0, nullptr},
+    {206, L"1;1e999", kF5, nullptr, nullptr, -1, 0, L"第 2 项“药物 B 编号”请输入数字。", 0, nullptr},
+    {206, L"nan;2", kEnter, nullptr, nullptr, -1, 0, L"第 1 项“药物 A 编号”请输入数字。", 0, nullptr},
+
+    {207, nullptr, kButton, L"随访节点（以今天为基准，起始第 7 天，间隔 30 天，共 3 次）：\r\n",
+     kFollowUpVerdict, 0, 0, nullptr, kDates | kCopy | kSave, L"window-207.bmp"},
+    {207, L"0;0;1", kF5, L"（以今天为基准，起始第 0 天，间隔 7 天，共 1 次）：\r\n", kFollowUpVerdict, 0, 0,
+     nullptr, kDates, nullptr},
+    {207, L"-3;2.7;2", kEnter, L"（以今天为基准，起始第 -3 天，间隔 2 天，共 2 次）：\r\n", kFollowUpVerdict,
+     0, 0, nullptr, kDates, nullptr},
+    {207, L"5;10;99", kButton, L"间隔 10 天，共 20 次）：\r\n", kFollowUpVerdict, 0, 0, nullptr, kDates,
+     nullptr},
+
+    {208, nullptr, kButton, kChecklistHead, kChecklistVerdict, 0, 0, nullptr, kCopy | kSave,
+     L"window-208.bmp"},
+    {208, nullptr, How::EnterOnFocusedButton, kChecklistHead, kChecklistVerdict, 0, 0, nullptr, 0, nullptr},
+
+    {209, nullptr, kButton, L"需下一班关注）：\r\n01 床：诊断＿＿；体温＿℃ 脉搏＿次/分", kHandoverVerdict, 0,
+     0, nullptr, kCopy | kSave, L"window-209.bmp"},
+    {209, L"0", kF5, L"需下一班关注）：\r\n01 床：", kHandoverVerdict, 0, 0, nullptr, 0, nullptr},
+    {209, L"31", kEnter, L"下一班关注＿＿。\r\n30 床：", kHandoverVerdict, 0, 0, nullptr, 0, nullptr},
+    {209, L"2.7", kButton, L"下一班关注＿＿。\r\n02 床：", kHandoverVerdict, 0, 0, nullptr, 0, nullptr},
+
+    {210, nullptr, kButton,
+     L"静脉输液卡\r\n床号：1\r\n药液：医嘱药量 1.00 ，加入溶媒 250 ml\r\n滴速：40 滴/分（约 120 ml/h）\r\n",
+     kCardVerdict, 0, 0, nullptr, kCopy | kSave, L"window-210.bmp"},
+    {210, L"12.7;0.5;-100;abc", kF5,
+     L"床号：12\r\n药液：医嘱药量 0.50 ，加入溶媒 -100 ml\r\n滴速：0 滴/分（约 0 ml/h）\r\n", kCardVerdict, 0,
+     0, nullptr, kSave, nullptr},
+    {210, L"-3;2.5;0;60", kEnter,
+     L"床号：-3\r\n药液：医嘱药量 2.50 ，加入溶媒 0 ml\r\n滴速：60 滴/分（约 180 ml/h）", kCardVerdict, 0, 0,
+     nullptr, 0, nullptr},
+
+    {211, nullptr, kButton, L"血常规（紫管 EDTA）：WBC、", kPanelVerdict, 0, 0, nullptr, kCopy | kSave,
+     L"window-211.bmp"},
+    {211, L"6", kF5, kUrine, kPanelVerdict, 0, 0, nullptr, 0, nullptr},
+    {211, L"2.7", kEnter, L"生化全套（红/金黄管）：", kPanelVerdict, 0, 0, nullptr, 0, nullptr},
+    {211, L"0", kButton, kUrine, kPanelVerdict, 0, 0, nullptr, 0, nullptr},
+    {211, L"-1", kButton, kUrine, kPanelVerdict, 0, 0, nullptr, 0, nullptr},
+};
+
+std::vector<std::wstring> splitTexts(const wchar_t* texts) {
+    std::vector<std::wstring> parts(1);
+    for (const wchar_t* p = texts; *p != L'\0'; ++p) {
+        if (*p == L';')
+            parts.emplace_back();
+        else
+            parts.back() += *p;
     }
+    return parts;
+}
+
+SYSTEMTIME today() {
+    SYSTEMTIME now;
+    GetLocalTime(&now);
+    now.wDayOfWeek = now.wHour = now.wMinute = now.wSecond = now.wMilliseconds = 0;
+    return now;
+}
+
+// The visit lines of tool 207 for the values, counted from the driver's own
+// clock by the system's calendar.
+std::wstring followUpLines(const SYSTEMTIME& day, const std::vector<double>& values) {
+    const int start = static_cast<int>(values[0]);
+    const int gap = static_cast<int>(values[1]) < 1 ? 7 : static_cast<int>(values[1]);
+    const int times = static_cast<int>(values[2]) < 1    ? 1
+                      : static_cast<int>(values[2]) > 20 ? 20
+                                                         : static_cast<int>(values[2]);
+    FILETIME file;
+    SystemTimeToFileTime(&day, &file);
+    ULARGE_INTEGER base;
+    base.LowPart = file.dwLowDateTime;
+    base.HighPart = file.dwHighDateTime;
+    std::wstring lines;
+    for (int i = 1; i <= times; ++i) {
+        const long long offset = start + static_cast<long long>(i - 1) * gap;
+        ULARGE_INTEGER at;
+        at.QuadPart = base.QuadPart + static_cast<ULONGLONG>(offset * 864000000000LL);
+        file.dwLowDateTime = at.LowPart;
+        file.dwHighDateTime = at.HighPart;
+        SYSTEMTIME visit;
+        FileTimeToSystemTime(&file, &visit);
+        wchar_t line[64];
+        std::swprintf(line, 64, L"第 %d 次：%04u-%02u-%02u\r\n", i, visit.wYear, visit.wMonth, visit.wDay);
+        lines += line;
+    }
+    return lines;
+}
+
+struct Result {
+    std::wstring report, verdict;
+    int level;
+};
+
+// The run as the core composes it, with room for any report.
+Result coreResult(const std::vector<double>& values) {
+    std::vector<wchar_t> report(32768), verdict(1024), copy(32768);
+    int32_t level = -1;
+    runCalculation(*current.tool, values.data(), report.data(), static_cast<int32_t>(report.size()),
+                   verdict.data(), static_cast<int32_t>(verdict.size()), &level, copy.data(),
+                   static_cast<int32_t>(copy.size()));
+    return {report.data(), verdict.data(), level};
+}
+
+std::wstring recordHeader() {
+    std::wstring header = L"时间,工具";
+    for (int i = 0; i < current.tool->inputCount; ++i)
+        header += std::wstring(L",") + current.tool->inputs[i].label;
+    return header + L",结果\r\n";
+}
+
+std::wstring recordAfterTime(const std::vector<double>& values, const std::wstring& report) {
+    std::wstring record = std::wstring(L",") + current.name;
+    for (int i = 0; i < current.tool->inputCount; ++i) {
+        wchar_t field[160];
+        std::swprintf(field, 160, L",%ls=%g", current.tool->inputs[i].label, values[i]);
+        record += field;
+    }
+    record += L",\"";
+    for (wchar_t c : report)
+        record += c == L'"' ? std::wstring(L"\"\"") : std::wstring(1, c);
+    return record + L"\"\r\n";
+}
+
+const char* howName(How how) {
+    switch (how) {
+    case How::Button:
+        return "by the button";
+    case How::F5InFirstBox:
+        return "by F5 in the first box";
+    case How::EnterInLastBox:
+        return "by Enter in the last box";
+    default:
+        return "by Enter on the focused button";
+    }
+}
+
+// A real click gives the Reset button the focus (and clears the result);
+// then the keyboard's Enter reaches the button that has it.
+void enterOnFocusedButton() {
+    mouseClick(app.reset);
+    expect(waitUntil([] { return focusOfProgram() == app.reset; }, 5000),
+           "a click gives the button the focus");
+    sync();
+    expectText(textOf(app.report), L"", "the click on Reset cleared the report");
+    pressKey(VK_RETURN);
+}
+
+void trigger(How how) {
+    switch (how) {
+    case How::Button:
+        click(app.calculate);
+        break;
+    case How::F5InFirstBox:
+        postKey(app.inputs[0], VK_F5);
+        break;
+    case How::EnterInLastBox:
+        postKey(app.inputs[app.inputCount - 1], VK_RETURN);
+        break;
+    case How::EnterOnFocusedButton:
+        enterOnFocusedButton();
+        break;
+    }
+}
+
+void runCase(const Case& c, const RECT& screenClient, bool again = false) {
+    step(std::string(c.texts != nullptr ? utf8(c.texts) : "as shown") + " " + howName(c.how));
+    if (c.texts != nullptr) {
+        const std::vector<std::wstring> texts = splitTexts(c.texts);
+        if (!expectNumber(static_cast<long long>(texts.size()), app.inputCount, "texts for every box"))
+            return;
+        for (int i = 0; i < app.inputCount; ++i)
+            setText(app.inputs[i], texts[i].c_str());
+    }
+    // The numbers as the window reads its boxes.
+    std::vector<double> values(kMaxInputs, 0.0);
+    for (int i = 0; i < app.inputCount; ++i)
+        values[i] = std::wcstod(textOf(app.inputs[i]).c_str(), nullptr);
+    const std::wstring reportBefore = textOf(app.report);
+    const std::wstring verdictBefore = textOf(app.verdict);
+    const SYSTEMTIME dayBefore = today();
+
+    trigger(c.how);
+    if (c.refusal != nullptr) {
+        int field = 0;
+        while (field < app.inputCount && std::isfinite(values[field]))
+            ++field;
+        expectMessageBox(L"输入有误", c.refusal, "the input error");
+        expect(focusOfProgram() == app.inputs[field], "the focus is on the rejected box");
+        expectText(textOf(app.report), reportBefore, "the previous report stays");
+        expectText(textOf(app.verdict), verdictBefore, "the previous verdict stays");
+        return;
+    }
+    expectNoMessageBox("Calculate");
+    const std::wstring report = textOf(app.report);
+    const std::wstring verdict = textOf(app.verdict);
+    const SYSTEMTIME dayAfter = today();
+    if ((c.also & kDates) && dayAfter.wDay != dayBefore.wDay && !again) {
+        say("[%s] the date changed meanwhile: once more\n", context.c_str());
+        runCase(c, screenClient, true);
+        return;
+    }
+
+    const Result core = coreResult(values);
+    expectText(report, core.report, "report");
+    expectText(verdict, core.verdict, "verdict");
+    expect(focusOfProgram() == app.main, "the focus is on the main window");
+    if (c.contains != nullptr) expectContains(report, c.contains, "report holds the written-out text");
+    if (c.verdict != nullptr) expectText(verdict, c.verdict, "verdict as written out");
+    if (c.length > 0) expectNumber(static_cast<long long>(report.size()), c.length, "report length");
+    if (c.also & kDates) expectContains(report, followUpLines(dayAfter, values), "the visit dates");
+    const int level = c.level >= 0 ? c.level : core.level;
+    if (c.level >= 0) expectNumber(core.level, c.level, "the core's level");
+    if (c.shot != nullptr) {
+        const Shot shot = verdictShot(screenClient, level);
+        writeBmp(shot, c.shot);
+        checkLayoutPixels(shot);
+        checkVerdictColour(shot, level);
+    } else {
+        checkVerdictLevel(level);
+    }
+    const bool custom = current.tool->reportKind != report_kind::None;
+    if (c.also & kCopy)
+        checkCopyGives(std::wstring(current.name) + L"\r\n" +
+                       (custom ? core.report : core.report + L"—— " + core.verdict));
+    if (c.also & kSave) {
+        // The record holds the values of the last Calculate, not the boxes' texts.
+        for (int i = 0; i < app.inputCount; ++i)
+            setText(app.inputs[i], L"12345");
+        checkSaveAppends(recordHeader(), recordAfterTime(values, core.report));
+    }
+}
+
+void checkReset() {
+    step("reset");
+    for (int i = 0; i < app.inputCount; ++i)
+        setText(app.inputs[i], L"3");
+    click(app.calculate);
+    click(app.reset);
+    expectNoMessageBox("Calculate and Reset");
+    for (int i = 0; i < app.inputCount; ++i)
+        expectText(textOf(app.inputs[i]), defaultText(current.tool->inputs[i].defaultValue),
+                   "box " + std::to_string(i + 1) + " default");
+    expectText(textOf(app.report), L"", "report emptied");
+    expectText(textOf(app.verdict), kPrompt, "verdict prompt");
+    checkVerdictLevel(0);
+    checkRefusalsBeforeAResult("after reset");
+}
+
+std::wstring aboutText(const ToolDef& tool) {
+    return std::wstring(current.name) + L"\r\n\r\n分类：" + tool.category + L"\r\n参考依据：" +
+           tool.reference +
+           L"\r\n\r\n本工具为临床辅助计算/记录工具，结果不能替代医师诊疗判断，\r\n"
+           L"具体用药与处置请结合患者实际情况及本院规范执行。\r\n\r\n版本 V1.0    官网：tavomed.cn";
+}
+
+void driveProgram(const SuiteProgram& program, const ToolDef& tool, const std::wstring& path) {
+    const int passedBefore = passedCount;
+    const int failedBefore = failedCount;
+    const ULONGLONG started = GetTickCount64();
+    toolNumber = program.number;
+    current = Driven{program.name, &tool, recordFilePath(program.number)};
+    step("start");
+    expectText(tool.name, program.name, "the tool's name");
+    // A new record file each run, so its header is read every time.
+    DeleteFileW(current.recordFile.c_str());
+    const std::vector<WantedControl> controls = expectedControls(tool);
+    if (start(path, controls)) {
+        const RECT screenClient = clientOnScreen();
+        checkWindow(program.name);
+        step("controls");
+        checkControls(controls);
+        checkRefusalsBeforeAResult("before a result");
+        if (program.number == 119) checkSteps119(screenClient);
+        int cases = 0;
+        for (const Case& c : kCases) {
+            if (c.tool != program.number) continue;
+            ++cases;
+            runCase(c, screenClient);
+        }
+        step("cases");
+        expect(cases > 0, "the tool has cases");
+        if (program.number != 119) {
+            checkReset();
+            checkAboutText(aboutText(tool));
+        }
+        if (programRunning()) checkClose();
+    }
+    endProgram();
+    say("%d %s: %d passed, %d failed, %.1f s\n", program.number, utf8(program.name).c_str(),
+        passedCount - passedBefore, failedCount - failedBefore, (GetTickCount64() - started) / 1000.0);
 }
 
 } // namespace
 
 int wmain(int argc, wchar_t** argv) {
-    if (argc != 3) {
-        say("usage: window_driver <program.exe> <artifact folder>\n");
+    if (argc < 4 || argc % 2 != 0) {
+        say("usage: window_driver <artifact folder> <tool number> <program.exe> [<tool number> <program.exe> "
+            "...]\n");
         return 2;
     }
-    const std::wstring program = argv[1];
-    artifactFolder = argv[2];
+    artifactFolder = argv[1];
     clipboardOwner =
         CreateWindowExW(0, L"STATIC", L"clipboard", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, nullptr, nullptr);
-    const std::wstring recordFile = recordFilePath();
 
-    if (start(program)) {
-        const RECT screenClient = clientOnScreen();
-        checkWindow();
-        checkControls();
-        checkRefusalsBeforeAResult(recordFile);
-        checkCalculate(screenClient);
-        checkInputErrors();
-        checkCopy(screenClient);
-        checkSave(recordFile);
-        checkReset(recordFile, screenClient);
-        checkAbout();
-        if (programRunning()) checkClose();
+    std::vector<int> driven;
+    for (int i = 2; i + 1 < argc; i += 2) {
+        const int number = static_cast<int>(std::wcstol(argv[i], nullptr, 10));
+        const SuiteProgram* program = nullptr;
+        for (const SuiteProgram& p : kPrograms)
+            if (p.number == number) program = &p;
+        const ToolDef* tool = nullptr;
+        for (const SuiteTool& t : kSuiteTools)
+            if (t.number == number) tool = &t.tool();
+        toolNumber = number;
+        step("suite");
+        if (!expect(program != nullptr && tool != nullptr, "a tool of the suite")) continue;
+        driveProgram(*program, *tool, argv[i + 1]);
+        driven.push_back(number);
     }
+    toolNumber = 0;
+    step("suite");
+    for (const SuiteTool& t : kSuiteTools) {
+        bool found = false;
+        for (int number : driven)
+            found = found || number == t.number;
+        expect(found, "program " + std::to_string(t.number) + " is driven");
+    }
+    expectNumber(kSuiteToolCount, static_cast<long long>(sizeof kPrograms / sizeof kPrograms[0]),
+                 "every program of the suite has its name written out here");
     return finish();
 }
