@@ -31,6 +31,21 @@ run_preset native-asan
 trap './scripts/wine-session.sh stop' EXIT
 run_preset windows
 
+# The hand-out files, then the installer under Wine in a fresh prefix of its own.
+echo "=== package"
+started=$(date +%s)
+./scripts/package.sh
+log="build/package-check.log"
+if python3 -B tests/package/check_package.py "$PWD" "$PWD/build/windows" "$PWD/build/wineprefix-install" 2>&1 |
+  tee "$log"; then
+  summary+=("$(tail -n 1 "$log")")
+  echo "package and its checks took $(($(date +%s) - started)) s"
+else
+  summary+=("package: FAILED ($(tail -n 1 "$log"))")
+  printf '%s\n' "${summary[@]}"
+  exit 1
+fi
+
 if [ -x scripts/fuzz.sh ]; then
   echo "=== fuzz smoke"
   ./scripts/fuzz.sh 10

@@ -168,11 +168,8 @@ void composeClipboardText(const ToolDef& tool, const wchar_t* copyText, wchar_t*
 
 void composeAboutText(const ToolDef& tool, wchar_t* text, int32_t capacity) {
     formatText(text, capacity,
-               L"%ls\r\n\r\n分类：%ls\r\n参考依据：%ls\r\n\r\n"
-               L"本工具为临床辅助计算/记录工具，结果不能替代医师诊疗判断，\r\n"
-               L"具体用药与处置请结合患者实际情况及本院规范执行。\r\n\r\n"
-               L"版本 V1.0    官网：%ls",
-               tool.name, tool.category, tool.reference, kWebAddress);
+               L"%ls\r\n\r\n分类：%ls\r\n参考依据：%ls\r\n\r\n%ls\r\n\r\n版本 V1.0    官网：%ls", tool.name,
+               tool.category, tool.reference, kDisclaimer, kWebAddress);
 }
 
 void composeSubtitle(const ToolDef& tool, wchar_t* text, int32_t capacity) {

@@ -61,6 +61,9 @@ constexpr int32_t kCopyTextCapacity = 8192;
 constexpr int32_t kStatusTextCapacity = 256;
 
 constexpr wchar_t kWebAddress[] = L"tavomed.cn";
+// The About box's disclaimer, also printed in the user guide.
+constexpr wchar_t kDisclaimer[] = L"本工具为临床辅助计算/记录工具，结果不能替代医师诊疗判断，\r\n"
+                                  L"具体用药与处置请结合患者实际情况及本院规范执行。";
 constexpr wchar_t kVerdictPrompt[] = L"填写左侧参数，点击“计算”";
 constexpr wchar_t kReadyStatus[] = L"就绪：填写参数后按 F5 或点击“计算”";
 constexpr wchar_t kCopiedStatus[] = L"结果已复制到剪贴板";

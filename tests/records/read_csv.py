@@ -19,7 +19,7 @@ TOOLS = [
 ]
 
 
-def cut_utf16(text, limit=254):
+def cut_utf16(text, limit=8191):
     """The first `limit` UTF-16 units; a pair that does not fit whole is dropped."""
     units = 0
     for end, ch in enumerate(text):
