@@ -62,21 +62,18 @@ bool isDigits(const std::wstring& word) {
     return true;
 }
 
-std::wstring recordFileOf(int32_t number) {
-    wchar_t folder[kRecordsFolderCapacity];
-    wchar_t file[kRecordFileCapacity];
-    composeRecordsFolder(L"%LOCALAPPDATA%", folder, kRecordsFolderCapacity);
-    composeRecordFile(folder, number, file, kRecordFileCapacity);
-    return file;
-}
-
 std::wstring recordsFolder() {
     wchar_t folder[kRecordsFolderCapacity];
     composeRecordsFolder(L"%LOCALAPPDATA%", folder, kRecordsFolderCapacity);
     return folder;
 }
 
-// The About box's disclaimer: its third paragraph, the same for every tool.
+std::wstring recordFileOf(int32_t number) {
+    wchar_t file[kRecordFileCapacity];
+    composeRecordFile(recordsFolder().c_str(), number, file, kRecordFileCapacity);
+    return file;
+}
+
 std::wstring codeInputLabels(const ToolDef& tool) {
     std::wstring labels;
     for (int32_t i = 0; i < tool.inputCount; ++i) {

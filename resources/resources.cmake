@@ -15,7 +15,6 @@ add_custom_command(
   COMMENT "Drawing the program icon"
   VERBATIM)
 add_custom_target(medtool_icon DEPENDS ${MEDTOOL_ICON})
-set_source_files_properties(${MEDTOOL_ICON} PROPERTIES GENERATED ON HEADER_FILE_ONLY ON)
 
 # The version block of one program: its tool's name as product name, with
 # " V1.0" as file description and with ".exe" as the file name it records.

@@ -15,3 +15,14 @@ set(MEDTOOL_SUITE
   "210|静脉输液卡"
   "211|检验套餐"
 )
+
+# Splits one "<a>|<b>|..." entry of the suite's lists into the variables named.
+function(medtool_split entry)
+  string(REPLACE "|" ";" fields "${entry}")
+  set(i 0)
+  foreach(var IN LISTS ARGN)
+    list(GET fields ${i} value)
+    set(${var} "${value}" PARENT_SCOPE)
+    math(EXPR i "${i} + 1")
+  endforeach()
+endfunction()

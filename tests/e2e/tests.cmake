@@ -8,9 +8,7 @@ if(WIN32)
   # "<number> <program>" per program, in the order of the suite.
   set(e2e_programs)
   foreach(entry IN LISTS MEDTOOL_PROGRAMS)
-    string(REPLACE "|" ";" fields "${entry}")
-    list(GET fields 0 target)
-    list(GET fields 1 number)
+    medtool_split("${entry}" target number)
     list(APPEND e2e_programs ${number} $<TARGET_FILE:${target}>)
   endforeach()
   add_test(NAME e2e.window

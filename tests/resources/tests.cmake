@@ -14,10 +14,7 @@ if(TARGET medtool)
   find_program(MEDTOOL_OBJDUMP NAMES ${CMAKE_OBJDUMP} x86_64-w64-mingw32-objdump REQUIRED)
   # Every program of the suite: its icon, imports, size and own version block.
   foreach(program IN LISTS MEDTOOL_PROGRAMS)
-    string(REPLACE "|" ";" fields "${program}")
-    list(GET fields 0 target)
-    list(GET fields 1 number)
-    list(GET fields 2 name)
+    medtool_split("${program}" target number name)
     add_test(NAME Resources.ProgramIcon.${number}
              COMMAND ${resources_python} ${resources_test_dir}/check_icon.py ${MEDTOOL_ICON}
                      --exe $<TARGET_FILE:${target}>)
