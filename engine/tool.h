@@ -32,12 +32,28 @@ constexpr int32_t kMaxOutputs = 16;
 constexpr int32_t kMaxVarLength = 63;
 
 // Fields marked "may be null" are absent when null, which is not the same as empty.
+
+// One item of a drop-down input: the value it stands for and its short text.
+struct InputChoice {
+    double value;
+    const wchar_t* text;
+};
+
 struct InputField {
     const char* var;
     const wchar_t* label;
-    const wchar_t* unit; // may be null
-    double defaultValue;
+    const wchar_t* unit; // may be null; null for a choice input
+    double defaultValue; // a choice input's default is one of its values
+    // Zero: a box to type in. Defaulted so that tables without choices stay as written.
+    int32_t choiceCount = 0;
+    const InputChoice* choices = nullptr;
 };
+
+// The number of items in a constant table, for counts in the tool files.
+template <typename T, int32_t N>
+constexpr int32_t countOf(const T (&)[N]) {
+    return N;
+}
 
 struct OutputField {
     const char* var;
