@@ -28,3 +28,18 @@ foreach(entry IN LISTS MEDTOOL_SUITE)
     VERBATIM)
   list(APPEND MEDTOOL_PROGRAMS "${target}|${tool_number}|${tool_name}")
 endforeach()
+
+# The launcher: one window that finds the suite's tools and starts their
+# programs from its own folder. It carries the tools' texts, never their
+# calculation or window code. "<target>|launcher|<name>", as a program's row.
+set(MEDTOOL_LAUNCHER_NAME "临床计算工具箱" CACHE INTERNAL "the launcher's program name")
+medtool_program_resources(medlauncher "${MEDTOOL_LAUNCHER_NAME}" launcher_rc)
+add_executable(medlauncher WIN32 ${CMAKE_CURRENT_SOURCE_DIR}/app/launcher_main_win32.cpp ${launcher_rc})
+add_dependencies(medlauncher medtool_icon)
+target_link_libraries(medlauncher PRIVATE medcore medtools)
+target_link_options(medlauncher PRIVATE -municode -s)
+add_custom_command(TARGET medlauncher POST_BUILD
+  COMMAND ${CMAKE_COMMAND} -E copy_if_different $<TARGET_FILE:medlauncher>
+          "$<TARGET_FILE_DIR:medlauncher>/${MEDTOOL_LAUNCHER_NAME}.exe"
+  VERBATIM)
+set(MEDTOOL_LAUNCHER "medlauncher|launcher|${MEDTOOL_LAUNCHER_NAME}")

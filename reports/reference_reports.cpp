@@ -13,6 +13,14 @@ struct SelectorRow {
 };
 
 template <size_t N>
+bool hasRow(const SelectorRow (&rows)[N], int32_t selector) {
+    for (const SelectorRow& row : rows) {
+        if (row.selector == selector) return true;
+    }
+    return false;
+}
+
+template <size_t N>
 const SelectorRow& selectRow(const SelectorRow (&rows)[N], const SelectorRow& otherwise, int32_t selector) {
     for (const SelectorRow& row : rows) {
         if (row.selector == selector) return row;
@@ -71,11 +79,12 @@ constexpr SelectorRow kHighAlertRows[] = {
     {3,
      {L"抗凝与化疗药：肝素、华法林、低分子肝素、化疗药物",
       L"要点：化疗药集中配置与防护、抗凝药监测 INR/APTT、出血风险宣教。"}},
+    {4,
+     {L"麻醉与肌松药：丙泊酚、维库溴铵、琥珀胆碱、阿片类",
+      L"要点：专柜加锁、基数管理、使用后登记、拮抗剂（纳洛酮/新斯的明）备用。"}},
 };
-constexpr SelectorRow kHighAlertOther = {
-    4,
-    {L"麻醉与肌松药：丙泊酚、维库溴铵、琥珀胆碱、阿片类",
-     L"要点：专柜加锁、基数管理、使用后登记、拮抗剂（纳洛酮/新斯的明）备用。"}};
+// A code the table lacks is said to be one, never answered with a class's row.
+constexpr SelectorRow kHighAlertOther = {0, {L"未收录的类别编号，请按提示输入 1-4。"}};
 
 constexpr const wchar_t* kChecklist[] = {
     L"手术安全核查表（三步核查）：",
@@ -106,11 +115,11 @@ constexpr SelectorRow kPanelRows[] = {
     {5,
      {L"心肌损伤标志物：cTnI/cTnT、CK-MB、肌红蛋白、BNP/NT-proBNP。",
       L"注意：胸痛发作后 2-4 小时开始升高；动态复查更有意义。"}},
+    {6,
+     {L"尿常规（清洁中段尿）：尿蛋白、尿糖、尿潜血、白细胞、亚硝酸盐、比重、pH、镜检。",
+      L"注意：留取中段尿，1 小时内送检；月经期避免。"}},
 };
-constexpr SelectorRow kPanelOther = {
-    6,
-    {L"尿常规（清洁中段尿）：尿蛋白、尿糖、尿潜血、白细胞、亚硝酸盐、比重、pH、镜检。",
-     L"注意：留取中段尿，1 小时内送检；月经期避免。"}};
+constexpr SelectorRow kPanelOther = {0, {L"未收录的套餐编号，请按提示输入 1-6。"}};
 
 } // namespace
 
@@ -141,6 +150,10 @@ int32_t writeHighAlertDrugs(const ToolDef* tool, const double* inputValues, wcha
     const int32_t selector = selectorOf(tool, inputValues, "kind");
     appendReportText(reportText, reportCapacity, L"高警示药品类别与要点：");
     appendRow(reportText, reportCapacity, selectRow(kHighAlertRows, kHighAlertOther, selector));
+    if (!hasRow(kHighAlertRows, selector)) {
+        copyText(verdictText, verdictCapacity, L"请核对类别编号");
+        return kLevelAttention;
+    }
     copyText(verdictText, verdictCapacity, L"高警示药品须专区、专标识、双人核对");
     return kLevelNormal;
 }
@@ -178,6 +191,10 @@ int32_t writeLabPanels(const ToolDef* tool, const double* inputValues, wchar_t* 
                        int32_t reportCapacity, wchar_t* verdictText, int32_t verdictCapacity) {
     const int32_t selector = selectorOf(tool, inputValues, "panel");
     appendRow(reportText, reportCapacity, selectRow(kPanelRows, kPanelOther, selector));
+    if (!hasRow(kPanelRows, selector)) {
+        copyText(verdictText, verdictCapacity, L"请核对套餐编号");
+        return kLevelAttention;
+    }
     copyText(verdictText, verdictCapacity, L"套餐与采血管已列出，按顺序采血");
     return kLevelNormal;
 }

@@ -1,4 +1,4 @@
-# The windows' end-to-end test: every program of the suite under Wine on a
+# The windows' end-to-end test: every program of the suite and the launcher under Wine on a
 # virtual display, driven by a Win32 program of the project's own that also
 # links the core, to read the tools and compute what each window should show.
 if(WIN32)
@@ -11,6 +11,8 @@ if(WIN32)
     medtool_split("${entry}" target number)
     list(APPEND e2e_programs ${number} $<TARGET_FILE:${target}>)
   endforeach()
+  # The launcher, beside the programs it starts.
+  list(APPEND e2e_programs launcher $<TARGET_FILE:medlauncher>)
   add_test(NAME e2e.window
            COMMAND bash ${CMAKE_CURRENT_LIST_DIR}/run.sh $<TARGET_FILE:window_driver> ${CMAKE_BINARY_DIR}/e2e
                    ${CMAKE_BINARY_DIR}/wineprefix-e2e ${e2e_programs})

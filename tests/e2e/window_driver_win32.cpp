@@ -1166,6 +1166,8 @@ constexpr wchar_t kHandoverVerdict[] = L"模板已生成，床旁交接并双方
 constexpr wchar_t kCardVerdict[] = L"输液卡已生成，双人核对后执行";
 constexpr wchar_t kPanelVerdict[] = L"套餐与采血管已列出，按顺序采血";
 constexpr wchar_t kUrine[] = L"尿常规（清洁中段尿）：";
+constexpr wchar_t kUnknownClass[] = L"高警示药品类别与要点：\r\n未收录的类别编号，请按提示输入 1-4。\r\n";
+constexpr wchar_t kUnknownPanel[] = L"未收录的套餐编号，请按提示输入 1-6。\r\n";
 
 const Case kCases[] = {
     {119, nullptr, kButton, L"BMI：22.49 kg/m2\r\n", L"体重正常，保持均衡饮食与运动", 0, 0, nullptr, 0,
@@ -1218,8 +1220,8 @@ const Case kCases[] = {
      nullptr, kCopy | kSave, L"window-205.bmp"},
     {205, L"4", kF5, L"：\r\n麻醉与肌松药：丙泊酚", kHighAlertVerdict, 0, 0, nullptr, 0, nullptr},
     {205, L"3.5", kEnter, L"：\r\n抗凝与化疗药：", kHighAlertVerdict, 0, 0, nullptr, 0, nullptr},
-    {205, L"0", kButton, L"：\r\n麻醉与肌松药：", kHighAlertVerdict, 0, 0, nullptr, 0, nullptr},
-    {205, L"-7", kButton, L"：\r\n麻醉与肌松药：", kHighAlertVerdict, 0, 0, nullptr, 0, nullptr},
+    {205, L"0", kButton, kUnknownClass, L"请核对类别编号", 1, 0, nullptr, 0, nullptr},
+    {205, L"-7", kButton, kUnknownClass, L"请核对类别编号", 1, 0, nullptr, 0, nullptr},
 
     {206, nullptr, kButton, L"待查：1 号 头孢曲松  +  2 号 葡萄糖酸钙\r\n", kForbidden, 3, 0, nullptr,
      kCopy | kSave, L"window-206-level3.bmp"},
@@ -1274,8 +1276,8 @@ const Case kCases[] = {
      L"window-211.bmp"},
     {211, L"6", kF5, kUrine, kPanelVerdict, 0, 0, nullptr, 0, nullptr},
     {211, L"2.7", kEnter, L"生化全套（红/金黄管）：", kPanelVerdict, 0, 0, nullptr, 0, nullptr},
-    {211, L"0", kButton, kUrine, kPanelVerdict, 0, 0, nullptr, 0, nullptr},
-    {211, L"-1", kButton, kUrine, kPanelVerdict, 0, 0, nullptr, 0, nullptr},
+    {211, L"0", kButton, kUnknownPanel, L"请核对套餐编号", 1, 0, nullptr, 0, nullptr},
+    {211, L"-1", kButton, kUnknownPanel, L"请核对套餐编号", 1, 0, nullptr, 0, nullptr},
 };
 
 std::vector<std::wstring> splitTexts(const wchar_t* texts) {

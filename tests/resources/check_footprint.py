@@ -4,6 +4,7 @@ at most 1 MiB, the icon group 1 and the version block with its Chinese texts.
 With --copy, also the hand-out copy named as the version block records.
 
 Usage: check_footprint.py --objdump OBJDUMP --exe PROGRAM.exe [--name TOOL_NAME] [--copy COPY.exe]
+                          [--max-bytes N]
 """
 
 import argparse
@@ -92,12 +93,13 @@ def main():
     parser.add_argument("--exe", required=True)
     parser.add_argument("--name", default="BMI 与体型判读", help="the name of the program's tool")
     parser.add_argument("--copy", help="the hand-out copy, named as the version block records")
+    parser.add_argument("--max-bytes", type=int, default=MAX_BYTES)
     args = parser.parse_args()
 
     fail = []
     size = os.path.getsize(args.exe)
-    if size > MAX_BYTES:
-        fail.append("size: %d bytes, more than %d" % (size, MAX_BYTES))
+    if size > args.max_bytes:
+        fail.append("size: %d bytes, more than %d" % (size, args.max_bytes))
     dlls = imported_dlls(args.objdump, args.exe)
     check_imports(dlls, fail)
 

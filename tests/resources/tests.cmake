@@ -12,16 +12,21 @@ if(TARGET medtool)
            COMMAND ${resources_python} ${resources_test_dir}/check_icon.py ${MEDTOOL_ICON}
                    --generator ${icon_generator})
   find_program(MEDTOOL_OBJDUMP NAMES ${CMAKE_OBJDUMP} x86_64-w64-mingw32-objdump REQUIRED)
-  # Every program of the suite: its icon, imports, size and own version block.
-  foreach(program IN LISTS MEDTOOL_PROGRAMS)
+  # Every program of the suite and the launcher: icon, imports, size and own
+  # version block. The launcher, carrying every tool's texts, is held to 300 000 bytes.
+  foreach(program IN LISTS MEDTOOL_PROGRAMS MEDTOOL_LAUNCHER)
     medtool_split("${program}" target number name)
+    set(size_limit)
+    if(number STREQUAL "launcher")
+      set(size_limit --max-bytes=300000)
+    endif()
     add_test(NAME Resources.ProgramIcon.${number}
              COMMAND ${resources_python} ${resources_test_dir}/check_icon.py ${MEDTOOL_ICON}
                      --exe $<TARGET_FILE:${target}>)
     add_test(NAME Resources.ProgramFootprint.${number}
              COMMAND ${resources_python} ${resources_test_dir}/check_footprint.py
                      --objdump ${MEDTOOL_OBJDUMP} --exe $<TARGET_FILE:${target}> "--name=${name}"
-                     "--copy=$<TARGET_FILE_DIR:${target}>/${name}.exe")
+                     "--copy=$<TARGET_FILE_DIR:${target}>/${name}.exe" ${size_limit})
   endforeach()
 else()
   # No program here: draw the icon for the check.

@@ -1,0 +1,427 @@
+// The launcher's window: construction, message loop, window procedure,
+// commands and painting.
+#include "ui/launcher_window_win32.h"
+
+#include "engine/text.h"
+#include "ui/launcher_model.h"
+
+static_assert(launcher_bits::ListNotify == LBS_NOTIFY && launcher_bits::ListUseTabStops == LBS_USETABSTOPS,
+              "list styles");
+static_assert(launcher_bits::UpKey == VK_UP && launcher_bits::DownKey == VK_DOWN &&
+                  launcher_bits::EscapeKey == VK_ESCAPE,
+              "keys");
+
+namespace {
+
+struct LauncherState {
+    HINSTANCE instance;
+    HWND window, searchBox, list, detail, status;
+    WNDPROC searchBoxProc;
+    HFONT fonts[kFontCount];
+    HBRUSH panelBrush;
+    int32_t toolCount;
+    const ToolDef* ordered[kMaxLauncherTools];
+    int32_t shownCount;
+    const ToolDef* shown[kMaxLauncherTools];
+};
+
+LauncherState launcher;
+
+COLORREF colorRef(Colour colour) {
+    return RGB(colour.red, colour.green, colour.blue);
+}
+
+HFONT fontOf(FontRole role) {
+    const int32_t index = static_cast<int32_t>(role);
+    return index >= 0 && index < kFontCount ? launcher.fonts[index] : nullptr;
+}
+
+void createFontsAndBrush() {
+    for (int32_t i = 0; i < kFontCount; ++i) {
+        const FontParams& font = kFontTable[i];
+        launcher.fonts[i] = CreateFontW(font.height, 0, 0, 0, font.weight, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
+                                        OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, CLEARTYPE_QUALITY, 0, font.face);
+    }
+    launcher.panelBrush = CreateSolidBrush(colorRef(colours::Panel));
+}
+
+void fillBox(HDC dc, const RECT& box, Colour colour) {
+    HBRUSH brush = CreateSolidBrush(colorRef(colour));
+    FillRect(dc, &box, brush);
+    DeleteObject(brush);
+}
+
+void frameBox(HDC dc, const RECT& box, Colour colour) {
+    HPEN pen = CreatePen(PS_SOLID, 1, colorRef(colour));
+    HGDIOBJ previousPen = SelectObject(dc, pen);
+    HGDIOBJ previousBrush = SelectObject(dc, GetStockObject(NULL_BRUSH));
+    Rectangle(dc, box.left, box.top, box.right, box.bottom);
+    SelectObject(dc, previousBrush);
+    SelectObject(dc, previousPen);
+    DeleteObject(pen);
+}
+
+void drawText(HDC dc, RECT box, const wchar_t* text, Colour colour, HFONT font, UINT flags) {
+    HGDIOBJ previousFont = SelectObject(dc, font);
+    SetBkMode(dc, TRANSPARENT);
+    SetTextColor(dc, colorRef(colour));
+    DrawTextW(dc, text, -1, &box, flags);
+    SelectObject(dc, previousFont);
+}
+
+// ---- The list
+
+int32_t selectedIndex() {
+    const LRESULT selected = SendMessageW(launcher.list, LB_GETCURSEL, 0, 0);
+    return selected == LB_ERR || selected >= launcher.shownCount ? -1 : static_cast<int32_t>(selected);
+}
+
+void showDetail() {
+    const int32_t selected = selectedIndex();
+    wchar_t detail[kToolDetailCapacity] = L"";
+    if (selected >= 0) composeToolDetail(*launcher.shown[selected], detail, kToolDetailCapacity);
+    SetWindowTextW(launcher.detail, detail);
+}
+
+void selectLine(int32_t index) {
+    SendMessageW(launcher.list, LB_SETCURSEL, static_cast<WPARAM>(index), 0);
+    showDetail();
+}
+
+void showFiltered() {
+    wchar_t search[kSearchTextCapacity];
+    GetWindowTextW(launcher.searchBox, search, kSearchTextCapacity);
+    launcher.shownCount =
+        filterTools(launcher.ordered, launcher.toolCount, search, launcher.shown, kMaxLauncherTools);
+    SendMessageW(launcher.list, WM_SETREDRAW, FALSE, 0);
+    SendMessageW(launcher.list, LB_RESETCONTENT, 0, 0);
+    for (int32_t i = 0; i < launcher.shownCount; ++i) {
+        wchar_t line[kListLineCapacity];
+        composeListLine(*launcher.shown[i], line, kListLineCapacity);
+        SendMessageW(launcher.list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(line));
+    }
+    SendMessageW(launcher.list, WM_SETREDRAW, TRUE, 0);
+    InvalidateRect(launcher.list, nullptr, TRUE);
+    selectLine(launcher.shownCount > 0 ? 0 : -1);
+    wchar_t status[kLauncherStatusCapacity];
+    composeLauncherStatus(search, launcher.shownCount, status, kLauncherStatusCapacity);
+    SetWindowTextW(launcher.status, status);
+}
+
+// ---- Commands
+
+void showStartError(const wchar_t* name, const wchar_t* reason) {
+    wchar_t message[kLauncherMessageCapacity];
+    composeStartError(name, reason, message, kLauncherMessageCapacity);
+    MessageBoxW(launcher.window, message, kLauncherTitle, MB_OK | MB_ICONWARNING);
+}
+
+// The system's own words for a failed start.
+void systemReason(DWORD error, wchar_t* reason, int32_t capacity) {
+    const DWORD length = FormatMessageW(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr, error,
+                                        0, reason, static_cast<DWORD>(capacity), nullptr);
+    if (length == 0) formatText(reason, capacity, L"错误 %lu", static_cast<unsigned long>(error));
+}
+
+void openCommand() {
+    const int32_t selected = selectedIndex();
+    if (selected < 0) return;
+    const ToolDef& tool = *launcher.shown[selected];
+    wchar_t self[kProgramPathCapacity];
+    wchar_t program[kProgramPathCapacity];
+    wchar_t folder[kProgramPathCapacity];
+    const DWORD selfLength = GetModuleFileNameW(nullptr, self, kProgramPathCapacity);
+    if (selfLength == 0 || selfLength >= kProgramPathCapacity - 1 ||
+        !composeProgramPaths(self, tool.name, program, folder, kProgramPathCapacity)) {
+        showStartError(tool.name, kProgramNotFound);
+        return;
+    }
+    STARTUPINFOW startup{};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION process{};
+    wchar_t commandLine[kProgramPathCapacity + 2];
+    formatText(commandLine, kProgramPathCapacity + 2, L"\"%ls\"", program);
+    if (!CreateProcessW(program, commandLine, nullptr, nullptr, FALSE, 0, nullptr, folder, &startup, &process)) {
+        const DWORD error = GetLastError();
+        wchar_t reason[kLauncherMessageCapacity / 2];
+        if (error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND)
+            copyText(reason, kLauncherMessageCapacity / 2, kProgramNotFound);
+        else
+            systemReason(error, reason, kLauncherMessageCapacity / 2);
+        showStartError(tool.name, reason);
+        return;
+    }
+    CloseHandle(process.hThread);
+    CloseHandle(process.hProcess);
+}
+
+void aboutCommand() {
+    wchar_t text[kAboutTextCapacity];
+    composeLauncherAbout(text, kAboutTextCapacity);
+    MessageBoxW(launcher.window, text, kLauncherAboutCaption, MB_OK | MB_ICONINFORMATION);
+}
+
+void moveCommand(int32_t step) {
+    const int32_t moved = movedSelection(selectedIndex(), launcher.shownCount, step);
+    if (moved >= 0) selectLine(moved);
+}
+
+void clearCommand() {
+    // The box's change notice filters the list again.
+    SetWindowTextW(launcher.searchBox, L"");
+    SetFocus(launcher.searchBox);
+}
+
+// ---- The search box: the cue is drawn over the empty box after its own paint.
+
+void drawSearchCue(HWND box) {
+    if (GetWindowTextLengthW(box) > 0) return;
+    RECT area;
+    SendMessageW(box, EM_GETRECT, 0, reinterpret_cast<LPARAM>(&area));
+    HDC dc = GetDC(box);
+    drawText(dc, area, kSearchCue, colours::MutedText, fontOf(FontRole::Input),
+             DT_SINGLELINE | DT_NOPREFIX | DT_END_ELLIPSIS);
+    ReleaseDC(box, dc);
+}
+
+LRESULT CALLBACK searchBoxProc(HWND box, UINT message, WPARAM wParam, LPARAM lParam) {
+    const LRESULT result = CallWindowProcW(launcher.searchBoxProc, box, message, wParam, lParam);
+    if (message == WM_PAINT) drawSearchCue(box);
+    return result;
+}
+
+// ---- Construction
+
+void keepControl(int32_t id, HWND control) {
+    switch (id) {
+    case kSearchBoxId:
+        launcher.searchBox = control;
+        break;
+    case kToolListId:
+        launcher.list = control;
+        break;
+    case kToolDetailId:
+        launcher.detail = control;
+        break;
+    case kLauncherStatusId:
+        launcher.status = control;
+        break;
+    default:
+        break;
+    }
+}
+
+void createControls(HWND window) {
+    launcher.window = window;
+    for (const ControlRow& row : kLauncherControls) {
+        HWND control = CreateWindowExW(row.exStyle, row.className, row.text, row.style, row.x, row.y, row.width,
+                                       row.height, window, reinterpret_cast<HMENU>(static_cast<INT_PTR>(row.id)),
+                                       launcher.instance, nullptr);
+        HFONT font = fontOf(row.font);
+        if (font != nullptr) SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
+        keepControl(row.id, control);
+    }
+    int tabStops[sizeof kListTabStops / sizeof kListTabStops[0]];
+    for (size_t i = 0; i < sizeof kListTabStops / sizeof kListTabStops[0]; ++i)
+        tabStops[i] = kListTabStops[i];
+    SendMessageW(launcher.list, LB_SETTABSTOPS, sizeof tabStops / sizeof tabStops[0],
+                 reinterpret_cast<LPARAM>(tabStops));
+    launcher.searchBoxProc = reinterpret_cast<WNDPROC>(
+        SetWindowLongPtrW(launcher.searchBox, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(searchBoxProc)));
+    showFiltered();
+}
+
+SIZE launcherWindowSize() {
+    RECT frame{0, 0, kLauncherClientWidth, kLauncherClientHeight};
+    AdjustWindowRect(&frame, kMainWindowStyle, FALSE);
+    return SIZE{frame.right - frame.left, frame.bottom - frame.top};
+}
+
+int centred(int screen, int size) {
+    const int position = (screen - size) / 2;
+    return position < 0 ? 0 : position;
+}
+
+// ---- Messages
+
+void paintLauncher(HWND window) {
+    PAINTSTRUCT paint;
+    HDC dc = BeginPaint(window, &paint);
+    for (const PaintStep& step : kLauncherPaint) {
+        const RECT box{step.x, step.y, step.x + step.width, step.y + step.height};
+        if (step.kind == PaintKind::Fill)
+            fillBox(dc, box, step.colour);
+        else if (step.kind == PaintKind::Frame)
+            frameBox(dc, box, step.colour);
+        else
+            drawText(dc, box, step.text, step.colour, fontOf(step.font), step.extraFlags | win_bits::TextSingleLine);
+    }
+    EndPaint(window, &paint);
+}
+
+void drawButton(const DRAWITEMSTRUCT& item) {
+    // Open stands out as Calculate does in the tools.
+    const ButtonColours colours = buttonColours(item.CtlID == kOpenToolId ? kCalculateId : kAboutId);
+    const bool pressed = (item.itemState & ODS_SELECTED) != 0;
+    fillBox(item.hDC, item.rcItem, pressed ? colours.pressedFill : colours.fill);
+    frameBox(item.hDC, item.rcItem, colours.outline);
+    wchar_t caption[kCaptionCapacity];
+    GetWindowTextW(item.hwndItem, caption, kCaptionCapacity);
+    drawText(item.hDC, item.rcItem, caption, colours.caption, fontOf(FontRole::Button),
+             win_bits::TextSingleLine | win_bits::TextCenter);
+}
+
+// The search box and the list: opaque, so that typing leaves no trace.
+HBRUSH colourBox(HDC dc) {
+    SetTextColor(dc, colorRef(colours::BodyText));
+    SetBkColor(dc, colorRef(colours::Panel));
+    return launcher.panelBrush;
+}
+
+HBRUSH colourLabel(HDC dc, HWND control) {
+    SetBkMode(dc, TRANSPARENT);
+    if (control == launcher.status) {
+        // The status sits on the footer band.
+        SetTextColor(dc, colorRef(colours::MutedText));
+        SetDCBrushColor(dc, colorRef(colours::FooterBand));
+        return static_cast<HBRUSH>(GetStockObject(DC_BRUSH));
+    }
+    SetTextColor(dc, colorRef(colours::BodyText));
+    return launcher.panelBrush;
+}
+
+LRESULT onCreate(HWND window) {
+    createControls(window);
+    return 0;
+}
+
+LRESULT onDestroy() {
+    PostQuitMessage(0);
+    return 0;
+}
+
+LRESULT onPaint(HWND window) {
+    paintLauncher(window);
+    return 0;
+}
+
+// The paint covers the whole client area.
+LRESULT onEraseBackground() {
+    return 1;
+}
+
+LRESULT onDrawItem(const DRAWITEMSTRUCT* item) {
+    drawButton(*item);
+    return TRUE;
+}
+
+LRESULT onGetMinMaxInfo(MINMAXINFO* info) {
+    const SIZE size = launcherWindowSize();
+    info->ptMinTrackSize = POINT{size.cx, size.cy};
+    info->ptMaxTrackSize = POINT{size.cx, size.cy};
+    return 0;
+}
+
+// False for what is not one of the launcher's own notices.
+bool onCommand(int32_t id, int32_t notice) {
+    if (id == kSearchBoxId && notice == EN_CHANGE) {
+        // The whole box again: the cue comes or goes with the first character.
+        InvalidateRect(launcher.searchBox, nullptr, TRUE);
+        showFiltered();
+        return true;
+    }
+    if (id == kToolListId && notice == LBN_SELCHANGE) {
+        showDetail();
+        return true;
+    }
+    if ((id == kToolListId && notice == LBN_DBLCLK) || (id == kOpenToolId && notice == BN_CLICKED)) {
+        openCommand();
+        return true;
+    }
+    if (id == kLauncherAboutId && notice == BN_CLICKED) {
+        aboutCommand();
+        return true;
+    }
+    return false;
+}
+
+LRESULT CALLBACK launcherWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+    case WM_CREATE:
+        return onCreate(window);
+    case WM_DESTROY:
+        return onDestroy();
+    case WM_GETMINMAXINFO:
+        return onGetMinMaxInfo(reinterpret_cast<MINMAXINFO*>(lParam));
+    case WM_PAINT:
+        return onPaint(window);
+    case WM_ERASEBKGND:
+        return onEraseBackground();
+    case WM_DRAWITEM:
+        return onDrawItem(reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
+    case WM_CTLCOLOREDIT:
+    case WM_CTLCOLORLISTBOX:
+        return reinterpret_cast<LRESULT>(colourBox(reinterpret_cast<HDC>(wParam)));
+    case WM_CTLCOLORSTATIC:
+        return reinterpret_cast<LRESULT>(
+            colourLabel(reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam)));
+    case WM_COMMAND:
+        if (onCommand(LOWORD(wParam), HIWORD(wParam))) return 0;
+        break;
+    default:
+        break;
+    }
+    return DefWindowProcW(window, message, wParam, lParam);
+}
+
+void runMessageLoop() {
+    MSG message;
+    while (GetMessageW(&message, nullptr, 0, 0) > 0) {
+        switch (launcherKeyOf(message.message, message.wParam, message.hwnd == launcher.searchBox,
+                              message.hwnd == launcher.list)) {
+        case LauncherKey::Open:
+            openCommand();
+            continue;
+        case LauncherKey::Up:
+            moveCommand(-1);
+            continue;
+        case LauncherKey::Down:
+            moveCommand(1);
+            continue;
+        case LauncherKey::Clear:
+            clearCommand();
+            continue;
+        case LauncherKey::None:
+            break;
+        }
+        TranslateMessage(&message);
+        DispatchMessageW(&message);
+    }
+}
+
+} // namespace
+
+int runLauncherWindow(HINSTANCE instance, const ToolDef* const* tools, int32_t count) {
+    launcher.instance = instance;
+    launcher.toolCount = orderTools(tools, count, launcher.ordered, kMaxLauncherTools);
+    createFontsAndBrush();
+    WNDCLASSEXW windowClass{};
+    windowClass.cbSize = sizeof windowClass;
+    windowClass.lpfnWndProc = launcherWindowProc;
+    windowClass.hInstance = instance;
+    windowClass.hIcon = LoadIconW(instance, MAKEINTRESOURCEW(1));
+    windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+    windowClass.lpszClassName = kLauncherClassName;
+    RegisterClassExW(&windowClass);
+    const SIZE size = launcherWindowSize();
+    HWND window = CreateWindowExW(0, kLauncherClassName, kLauncherTitle, kMainWindowStyle,
+                                  centred(GetSystemMetrics(SM_CXSCREEN), size.cx),
+                                  centred(GetSystemMetrics(SM_CYSCREEN), size.cy), size.cx, size.cy, nullptr,
+                                  nullptr, instance, nullptr);
+    if (window == nullptr) return 1;
+    ShowWindow(window, SW_SHOW);
+    UpdateWindow(window);
+    SetFocus(launcher.searchBox);
+    runMessageLoop();
+    return 0;
+}
