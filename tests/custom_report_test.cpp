@@ -782,13 +782,14 @@ TEST(CustomReport, HostileInputsAtEveryCapacity) {
         {2, {"start", "interval", "times"}, L"给药时间表已生成，注意首剂与夜间给药时间"},
         {3, {"kind"}, L"按标准顺序采血可减少溶血与交叉污染"},
         {4, {"kind"}, L"危急值必须闭环：报告、接收、处理、记录"},
-        {5, {"kind"}, L"高警示药品须专区、专标识、双人核对"},
+        // No hostile value is a listed code.
+        {5, {"kind"}, L"请核对类别编号"},
         {6, {"drugA", "drugB"}, L"未收录明确禁忌，仍需核对院内配伍表"},
         {7, {"start", "gap", "times"}, L"随访计划已生成，可按日期短信提醒患者"},
         {8, {"unused"}, L"三方核查缺一不可，签字后归档"},
         {9, {"beds"}, L"模板已生成，床旁交接并双方签名"},
         {10, {"bed", "dose", "volume", "gtt"}, L"输液卡已生成，双人核对后执行"},
-        {11, {"panel"}, L"套餐与采血管已列出，按顺序采血"},
+        {11, {"panel"}, L"请核对套餐编号"},
     };
     const double hostile[] = {kNaN, kInf, -kInf, 1e300, -1e300, 2147483648.0, -2147483648.0, -0.0};
     const int32_t capacities[] = {1, 2, 3, 100, 4096, 8192};

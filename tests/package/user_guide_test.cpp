@@ -10,6 +10,7 @@
 #include "app/user_guide.h"
 #include "reports/custom_report.h"
 #include "tools/suite.h"
+#include "ui/launcher_model.h"
 
 namespace {
 
@@ -117,6 +118,10 @@ TEST(UserGuide, StatesUnlistedDrugsSelfTestExitCodesAndTheDisclaimer) {
          }) {
         EXPECT_TRUE(contains(guide, part)) << part.size();
     }
+}
+
+TEST(UserGuide, BeginsWithTheLauncher) {
+    EXPECT_EQ(0u, suiteGuide().find(std::wstring(kUserGuideTitle) + L"\r\n\r\n从“" + kLauncherTitle + L"”开始\r\n"));
 }
 
 TEST(UserGuide, BytesCarryTheMarkAndOnlyCrLf) {

@@ -1,0 +1,125 @@
+// The launcher's list: its order and what a search text leaves in it.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <iterator>
+#include <string>
+#include <vector>
+
+#include "tools/suite.h"
+#include "ui/launcher_model.h"
+
+namespace {
+
+ToolDef tool(int32_t number, const wchar_t* name, const wchar_t* description, const wchar_t* category) {
+    return {number, name, description, category, L"r", nullptr, 0, nullptr, 0, nullptr, 0, nullptr, 0};
+}
+
+// In build-list order: the categories first appear as 肾脏, 营养评估, 用药安全, 护理评估.
+const ToolDef kTools[] = {
+    tool(301, L"eGFR 估算", L"肾小球滤过率", L"肾脏"),
+    tool(119, L"BMI 与体型判读", L"身高体重指数", L"营养评估"),
+    tool(205, L"高警示药品", L"高警示药品类别", L"用药安全"),
+    tool(302, L"Morse 跌倒风险", L"住院患者跌倒风险评估", L"护理评估"),
+    tool(210, L"静脉输液卡", nullptr, L"用药安全"),
+    tool(303, L"GCS 昏迷评分", L"格拉斯哥昏迷量表", L"护理评估"),
+    tool(130, L"肌酐清除率", L"Cockcroft-Gault 公式", L"肾脏"),
+};
+
+std::vector<int32_t> numbersOf(const ToolDef* const* tools, int32_t count) {
+    std::vector<int32_t> numbers;
+    for (int32_t i = 0; i < count; ++i)
+        numbers.push_back(tools[i]->number);
+    return numbers;
+}
+
+TEST(Launcher, SearchTextLeavesTheseToolsInListOrder) {
+    const ToolDef* tools[std::size(kTools)];
+    for (size_t i = 0; i < std::size(kTools); ++i)
+        tools[i] = &kTools[i];
+    const ToolDef* ordered[kMaxLauncherTools];
+    const int32_t count = orderTools(tools, static_cast<int32_t>(std::size(kTools)), ordered, kMaxLauncherTools);
+    const std::vector<int32_t> all = {130, 301, 119, 205, 210, 302, 303};
+    ASSERT_EQ(all, numbersOf(ordered, count));
+
+    const struct {
+        const wchar_t* search;
+        std::vector<int32_t> shown;
+        const wchar_t* status;
+    } rows[] = {
+        {L"", all, L"共 7 个工具"},
+        {L" \t\x3000", all, L"共 7 个工具"},
+        {L"egfr", {301}, L"找到 1 个工具"},
+        {L"EGFR", {301}, L"找到 1 个工具"},
+        {L"gCs", {303}, L"找到 1 个工具"},
+        {L"301", {301}, L"找到 1 个工具"},
+        {L"30", {130, 301, 302, 303}, L"找到 4 个工具"},
+        {L"肾", {130, 301}, L"找到 2 个工具"},
+        {L"\x3000跌倒\t ", {302}, L"找到 1 个工具"},
+        {L"跌倒 风险", {}, L"找到 0 个工具"},
+        {L"用药安全", {205, 210}, L"找到 2 个工具"},
+        {L"cockcroft-GAULT", {130}, L"找到 1 个工具"},
+        {L"评估", {119, 302, 303}, L"找到 3 个工具"},
+        {L"ＧＣＳ", {}, L"找到 0 个工具"},
+    };
+    for (const auto& row : rows) {
+        const ToolDef* shown[kMaxLauncherTools];
+        const int32_t n = filterTools(ordered, count, row.search, shown, kMaxLauncherTools);
+        EXPECT_EQ(row.shown, numbersOf(shown, n)) << row.search;
+        wchar_t status[kLauncherStatusCapacity];
+        composeLauncherStatus(row.search, n, status, kLauncherStatusCapacity);
+        EXPECT_STREQ(row.status, status) << row.search;
+    }
+}
+
+// The suite's list: every tool once, each category in one run, the runs in the
+// order the categories first appear in the build list, numbers rising within.
+TEST(Launcher, SuiteListedByBuildListCategoryThenNumber) {
+    const ToolDef* tools[kSuiteToolCount];
+    for (int32_t i = 0; i < kSuiteToolCount; ++i)
+        tools[i] = &kSuiteTools[i].tool();
+    const ToolDef* ordered[kMaxLauncherTools];
+    ASSERT_EQ(kSuiteToolCount, orderTools(tools, kSuiteToolCount, ordered, kMaxLauncherTools));
+    std::vector<std::wstring> categories;
+    for (const SuiteTool& entry : kSuiteTools) {
+        if (std::find(categories.begin(), categories.end(), entry.tool().category) == categories.end())
+            categories.push_back(entry.tool().category);
+    }
+    std::vector<std::wstring> runs;
+    for (int32_t i = 0; i < kSuiteToolCount; ++i) {
+        if (runs.empty() || runs.back() != ordered[i]->category) {
+            runs.push_back(ordered[i]->category);
+        } else {
+            EXPECT_LT(ordered[i - 1]->number, ordered[i]->number);
+        }
+        EXPECT_EQ(1, std::count(ordered, ordered + kSuiteToolCount, tools[i])) << tools[i]->number;
+    }
+    EXPECT_EQ(categories, runs);
+}
+
+TEST(Launcher, ProgramBesideTheLauncherAndTheSelectionStopsAtTheEnds) {
+    const struct {
+        const wchar_t* launcher;
+        int32_t capacity;
+        bool fits;
+        const wchar_t* program;
+        const wchar_t* folder;
+    } rows[] = {
+        {L"C:\\Program Files\\TavoMedSuite\\临床计算工具箱.exe", 64, true,
+         L"C:\\Program Files\\TavoMedSuite\\高警示药品.exe", L"C:\\Program Files\\TavoMedSuite\\"},
+        {L"D:\\临床计算工具箱.exe", 64, true, L"D:\\高警示药品.exe", L"D:\\"},
+        {L"D:\\abc\\x.exe", 15, false, L"D:\\abc\\高警示药品.e", L"D:\\abc\\"},
+    };
+    for (const auto& row : rows) {
+        wchar_t program[64];
+        wchar_t folder[64];
+        EXPECT_EQ(row.fits, composeProgramPaths(row.launcher, L"高警示药品", program, folder, row.capacity));
+        EXPECT_STREQ(row.program, program);
+        EXPECT_STREQ(row.folder, folder);
+    }
+    const int32_t moves[][4] = {{0, 3, -1, 0}, {0, 3, 1, 1}, {2, 3, 1, 2}, {1, 3, -1, 0}, {-1, 0, 1, -1}};
+    for (const auto& m : moves)
+        EXPECT_EQ(m[3], movedSelection(m[0], m[1], m[2])) << m[0] << " of " << m[1] << " by " << m[2];
+}
+
+} // namespace
