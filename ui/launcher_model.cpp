@@ -160,7 +160,8 @@ namespace {
 
 constexpr uint32_t kChildVisible = win_bits::Child | win_bits::Visible;
 constexpr uint32_t kListStyle =
-    kChildVisible | win_bits::VScroll | launcher_bits::ListNotify | launcher_bits::ListUseTabStops;
+    kChildVisible | win_bits::VScroll | launcher_bits::ListNotify | launcher_bits::ListUseTabStops |
+    launcher_bits::ListKeepScrollBar;
 
 constexpr PaintStep fill(int32_t left, int32_t top, int32_t right, int32_t bottom, Colour colour) {
     return {PaintKind::Fill, left, top, right - left, bottom - top, colour, FontRole::None, 0, nullptr};

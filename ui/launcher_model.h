@@ -39,6 +39,8 @@ constexpr int32_t kProgramPathCapacity = 1024;
 namespace launcher_bits {
 constexpr uint32_t ListNotify = 0x0001;
 constexpr uint32_t ListUseTabStops = 0x0080;
+// The scroll bar stays, greyed when every line fits, so lines never shift while typing.
+constexpr uint32_t ListKeepScrollBar = 0x1000;
 constexpr uint32_t UpKey = 0x26;
 constexpr uint32_t DownKey = 0x28;
 constexpr uint32_t EscapeKey = 0x1B;

@@ -5,7 +5,8 @@
 #include "engine/text.h"
 #include "ui/launcher_model.h"
 
-static_assert(launcher_bits::ListNotify == LBS_NOTIFY && launcher_bits::ListUseTabStops == LBS_USETABSTOPS,
+static_assert(launcher_bits::ListNotify == LBS_NOTIFY && launcher_bits::ListUseTabStops == LBS_USETABSTOPS &&
+                  launcher_bits::ListKeepScrollBar == LBS_DISABLENOSCROLL,
               "list styles");
 static_assert(launcher_bits::UpKey == VK_UP && launcher_bits::DownKey == VK_DOWN &&
                   launcher_bits::EscapeKey == VK_ESCAPE,
@@ -16,6 +17,7 @@ namespace {
 struct LauncherState {
     HINSTANCE instance;
     HWND window, searchBox, list, detail, status;
+    HWND focus; // the box or the list, given the focus again when the window is
     WNDPROC searchBoxProc;
     HFONT fonts[kFontCount];
     HBRUSH panelBrush;
@@ -169,6 +171,7 @@ void moveCommand(int32_t step) {
 void clearCommand() {
     // The box's change notice filters the list again.
     SetWindowTextW(launcher.searchBox, L"");
+    launcher.focus = launcher.searchBox;
     SetFocus(launcher.searchBox);
 }
 
@@ -319,6 +322,20 @@ LRESULT onDrawItem(const DRAWITEMSTRUCT* item) {
     return TRUE;
 }
 
+// A plain window gives the focus to itself when activated: back to where the user was.
+LRESULT onActivate(HWND window, WPARAM wParam, LPARAM lParam) {
+    if (LOWORD(wParam) == WA_INACTIVE) {
+        HWND focus = GetFocus();
+        if (focus == launcher.searchBox || focus == launcher.list) launcher.focus = focus;
+    }
+    return DefWindowProcW(window, WM_ACTIVATE, wParam, lParam);
+}
+
+LRESULT onSetFocus() {
+    SetFocus(launcher.focus != nullptr ? launcher.focus : launcher.searchBox);
+    return 0;
+}
+
 LRESULT onGetMinMaxInfo(MINMAXINFO* info) {
     const SIZE size = launcherWindowSize();
     info->ptMinTrackSize = POINT{size.cx, size.cy};
@@ -355,6 +372,10 @@ LRESULT CALLBACK launcherWindowProc(HWND window, UINT message, WPARAM wParam, LP
         return onCreate(window);
     case WM_DESTROY:
         return onDestroy();
+    case WM_ACTIVATE:
+        return onActivate(window, wParam, lParam);
+    case WM_SETFOCUS:
+        return onSetFocus();
     case WM_GETMINMAXINFO:
         return onGetMinMaxInfo(reinterpret_cast<MINMAXINFO*>(lParam));
     case WM_PAINT:
@@ -425,6 +446,7 @@ int runLauncherWindow(HINSTANCE instance, const ToolDef* const* tools, int32_t c
     if (window == nullptr) return 1;
     ShowWindow(window, SW_SHOW);
     UpdateWindow(window);
+    launcher.focus = launcher.searchBox;
     SetFocus(launcher.searchBox);
     runMessageLoop();
     return 0;
