@@ -18,6 +18,8 @@ SetCompressor /SOLID lzma
 !define MENU_FOLDER "$SMPROGRAMS\${SUITE}"
 !define GUIDE "使用说明"
 !define UNINSTALLER "uninstall.exe"
+; The one shortcut on the all-users desktop: the launcher, which opens every tool.
+!define DESKTOP_LINK "$DESKTOP\${LAUNCHER}.lnk"
 
 Name "${SUITE_TITLE}"
 OutFile "${OUTFILE}"
@@ -88,6 +90,8 @@ Section "Install"
   Call RemoveInstalled
   SetOutPath "$INSTDIR"
   CreateDirectory "${MENU_FOLDER}"
+  !insertmacro INSTALL_PROGRAM "${LAUNCHER}"
+  CreateShortcut "${DESKTOP_LINK}" "$INSTDIR\${LAUNCHER}.exe"
   !insertmacro SUITE_PROGRAMS INSTALL_PROGRAM
   File "${FILES_DIR}/${GUIDE}.txt"
   CreateShortcut "${MENU_FOLDER}\${GUIDE}.lnk" "$INSTDIR\${GUIDE}.txt"
@@ -109,6 +113,8 @@ SectionEnd
 ; Only what the installer put there goes. The users' record files live under
 ; their own %LOCALAPPDATA% and are clinical records: nothing here names them.
 Section "Uninstall"
+  !insertmacro REMOVE_PROGRAM "${LAUNCHER}"
+  Delete "${DESKTOP_LINK}"
   !insertmacro SUITE_PROGRAMS REMOVE_PROGRAM
   Delete "$INSTDIR\${GUIDE}.txt"
   Delete "${MENU_FOLDER}\${GUIDE}.lnk"

@@ -48,6 +48,10 @@ while IFS='|' read -r number name category; do
   names+=("$name")
 done <"$work/programs.txt"
 [ ${#names[@]} -gt 0 ] || { echo "package: no programs listed" >&2; exit 1; }
+# The launcher, which finds and starts the programs beside it.
+launcher="$(sed -n 's/^MEDTOOL_LAUNCHER_NAME:INTERNAL=//p' "$build/CMakeCache.txt")"
+[ -n "$launcher" ] && [ -f "$build/$launcher.exe" ] || { echo "package: the launcher is not built in $build" >&2; exit 1; }
+cp "$build/$launcher.exe" "$files/$launcher.exe"
 
 # The installer's version block takes its texts from the programs' template.
 rc_value() { sed -n "s/^ *VALUE \"$1\", \"\\(.*\\)\"\$/\\1/p" resources/program.rc.in; }
@@ -66,6 +70,7 @@ IFS=. read -r major minor _ <<<"$version"
   printf '!define FILES_DIR "%s"\n' "$files"
   printf '!define OUTFILE "%s"\n' "$dist/$setup"
   printf '!define OUTFILE_NAME "%s"\n' "$setup"
+  printf '!define LAUNCHER "%s"\n' "$launcher"
   printf '!macro SUITE_PROGRAMS OPERATION\n'
   for name in "${names[@]}"; do printf '  !insertmacro ${OPERATION} "%s"\n' "$name"; done
   printf '!macroend\n'
@@ -74,7 +79,7 @@ IFS=. read -r major minor _ <<<"$version"
 LC_ALL=C.UTF-8 makensis -V2 -INPUTCHARSET UTF8 "-DPACKAGE_DIR=$work" resources/TavoMedSuite.nsi
 
 # Python's zipfile marks the UTF-8 names (general purpose bit 11), as Explorer needs.
-python3 - "$dist/$zip" "$files" "${names[@]/%/.exe}" "$guide" <<'PY'
+python3 - "$dist/$zip" "$files" "$launcher.exe" "${names[@]/%/.exe}" "$guide" <<'PY'
 import os, sys, zipfile
 out, folder, names = sys.argv[1], sys.argv[2], sys.argv[3:]
 with zipfile.ZipFile(out, "w", zipfile.ZIP_DEFLATED, compresslevel=9) as z:

@@ -4,6 +4,7 @@ version block and icon; then, under Wine in a fresh prefix of its own, a
 table of silent installs and the silent uninstall, the state each leaves,
 every installed program's --selftest, and the users' record files untouched.
 Usage: check_package.py <source folder> <Windows build folder> <Wine prefix>"""
+import getpass
 import os
 import re
 import shutil
@@ -18,10 +19,12 @@ DIST = os.path.join(ROOT, "build", "dist")
 sys.path.insert(0, os.path.join(ROOT, "tests", "resources"))
 import pe_resources  # noqa: E402
 
-SUITE, GUIDE = "TavoMedSuite", "使用说明"
+SUITE, GUIDE, LAUNCHER = "TavoMedSuite", "使用说明", "临床计算工具箱"
 UNINSTALL_KEY = r"HKEY_LOCAL_MACHINE\Software\Microsoft\Windows\CurrentVersion\Uninstall"
 DEFAULT, OTHER = "C:\\Program Files\\" + SUITE, "C:\\医疗软件\\" + SUITE
 MENU = os.path.join(PREFIX, "drive_c", "ProgramData", "Microsoft", "Windows", "Start Menu", "Programs", SUITE)
+# The all-users desktop, and the installing user's own, which gets nothing.
+DESKTOPS = [os.path.join(PREFIX, "drive_c", "users", u, "Desktop") for u in ("Public", getpass.getuser())]
 # A UTF-8 locale carries the Chinese names of the command lines into Wine.
 ENV = dict(os.environ, WINEPREFIX=PREFIX, WINEDEBUG="-all", LC_ALL="C.UTF-8",
            WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d")
@@ -86,14 +89,19 @@ def suite_entries():
 
 
 def check_state(step, folder, programs, company, version):
-    names = [name for _, name, _ in programs]
+    names = [LAUNCHER] + [name for _, name, _ in programs]
     folders = {f: sorted(os.listdir(unix_path(f))) for f in (DEFAULT, OTHER) if os.path.isdir(unix_path(f))}
     links = {n: read(os.path.join(MENU, n)) for n in os.listdir(MENU)} if os.path.isdir(MENU) else {}
     entries = suite_entries()
+    desktop = [(d, read(os.path.join(d, LAUNCHER + ".lnk"))) for d in DESKTOPS
+               if os.path.isfile(os.path.join(d, LAUNCHER + ".lnk"))]
     if folder is None:
-        check(step + ": no program, shortcut or entry left", not folders and not links and not entries,
-              (folders, sorted(links), entries))
+        check(step + ": no program, shortcut or entry left",
+              not folders and not links and not entries and not desktop, (folders, sorted(links), entries, [d for d, _ in desktop]))
         return
+    check(step + ": one desktop shortcut, all users', to the launcher",
+          [d for d, _ in desktop] == DESKTOPS[:1] and (LAUNCHER + ".exe").encode("utf-16-le") in desktop[0][1]
+          and folder.split("\\")[1].encode("utf-16-le") in desktop[0][1], [d for d, _ in desktop])
     wanted = sorted([n + ".exe" for n in names] + [GUIDE + ".txt", "uninstall.exe"])
     check(step + ": programs, guide and uninstaller, only in " + folder, folders == {folder: wanted}, folders)
     differ = [n for n in names if n + ".exe" in folders.get(folder, [])
@@ -155,9 +163,9 @@ def main():
     check("sha256sum -c SHA256SUMS, the installer and the zip",
           sums.returncode == 0 and sorted(sums.stdout.split()) == sorted([setup + ":", archive + ":", "OK", "OK"]),
           sums.stdout)
-    names = [name + ".exe" for _, name, _ in programs] + [GUIDE + ".txt"]
+    names = [LAUNCHER + ".exe"] + [name + ".exe" for _, name, _ in programs] + [GUIDE + ".txt"]
     with zipfile.ZipFile(os.path.join(DIST, archive)) as z:
-        check("zip: the programs and the guide", [i.filename for i in z.infolist()] == names, z.namelist())
+        check("zip: the launcher, the programs and the guide", [i.filename for i in z.infolist()] == names, z.namelist())
         check("zip: UTF-8 flag on every name", all(i.flag_bits & 0x800 for i in z.infolist()))
         check("zip: the built programs and the guide",
               all(z.read(n) == read(os.path.join(BUILD, n)) for n in names[:-1])
@@ -167,7 +175,7 @@ def main():
           guide.startswith(b"\xef\xbb\xbf") and guide.count(b"\n") == guide.count(b"\r\n") == guide.count(b"\r"))
 
     info, ours = version_strings(os.path.join(DIST, setup))
-    reference, theirs = version_strings(os.path.join(BUILD, names[0]))
+    reference, theirs = version_strings(os.path.join(BUILD, names[1]))
     same = ("CompanyName", "LegalCopyright", "FileVersion", "ProductVersion")
     check("installer version block: the programs' fields and versions",
           sorted(ours) == sorted(theirs) and all(ours[k] == theirs[k] for k in same)
