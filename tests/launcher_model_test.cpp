@@ -97,29 +97,4 @@ TEST(Launcher, SuiteListedByBuildListCategoryThenNumber) {
     EXPECT_EQ(categories, runs);
 }
 
-TEST(Launcher, ProgramBesideTheLauncherAndTheSelectionStopsAtTheEnds) {
-    const struct {
-        const wchar_t* launcher;
-        int32_t capacity;
-        bool fits;
-        const wchar_t* program;
-        const wchar_t* folder;
-    } rows[] = {
-        {L"C:\\Program Files\\TavoMedSuite\\临床计算工具箱.exe", 64, true,
-         L"C:\\Program Files\\TavoMedSuite\\高警示药品.exe", L"C:\\Program Files\\TavoMedSuite\\"},
-        {L"D:\\临床计算工具箱.exe", 64, true, L"D:\\高警示药品.exe", L"D:\\"},
-        {L"D:\\abc\\x.exe", 15, false, L"D:\\abc\\高警示药品.e", L"D:\\abc\\"},
-    };
-    for (const auto& row : rows) {
-        wchar_t program[64];
-        wchar_t folder[64];
-        EXPECT_EQ(row.fits, composeProgramPaths(row.launcher, L"高警示药品", program, folder, row.capacity));
-        EXPECT_STREQ(row.program, program);
-        EXPECT_STREQ(row.folder, folder);
-    }
-    const int32_t moves[][4] = {{0, 3, -1, 0}, {0, 3, 1, 1}, {2, 3, 1, 2}, {1, 3, -1, 0}, {-1, 0, 1, -1}};
-    for (const auto& m : moves)
-        EXPECT_EQ(m[3], movedSelection(m[0], m[1], m[2])) << m[0] << " of " << m[1] << " by " << m[2];
-}
-
 } // namespace

@@ -17,7 +17,7 @@ namespace {
 struct LauncherState {
     HINSTANCE instance;
     HWND window, searchBox, list, detail, status;
-    HWND focus; // the box or the list, given the focus again when the window is
+    HWND focus; // the box or the list, whichever had the focus last
     WNDPROC searchBoxProc;
     HFONT fonts[kFontCount];
     HBRUSH panelBrush;
@@ -171,7 +171,6 @@ void moveCommand(int32_t step) {
 void clearCommand() {
     // The box's change notice filters the list again.
     SetWindowTextW(launcher.searchBox, L"");
-    launcher.focus = launcher.searchBox;
     SetFocus(launcher.searchBox);
 }
 
@@ -322,17 +321,14 @@ LRESULT onDrawItem(const DRAWITEMSTRUCT* item) {
     return TRUE;
 }
 
-// A plain window gives the focus to itself when activated: back to where the user was.
-LRESULT onActivate(HWND window, WPARAM wParam, LPARAM lParam) {
-    if (LOWORD(wParam) == WA_INACTIVE) {
-        HWND focus = GetFocus();
-        if (focus == launcher.searchBox || focus == launcher.list) launcher.focus = focus;
-    }
-    return DefWindowProcW(window, WM_ACTIVATE, wParam, lParam);
+// A plain window gives the focus to itself when activated, and a clicked
+// button takes it: back to where the user was typing or choosing.
+void restoreFocus() {
+    SetFocus(launcher.focus != nullptr ? launcher.focus : launcher.searchBox);
 }
 
 LRESULT onSetFocus() {
-    SetFocus(launcher.focus != nullptr ? launcher.focus : launcher.searchBox);
+    restoreFocus();
     return 0;
 }
 
@@ -351,16 +347,22 @@ bool onCommand(int32_t id, int32_t notice) {
         showFiltered();
         return true;
     }
+    if ((id == kSearchBoxId && notice == EN_SETFOCUS) || (id == kToolListId && notice == LBN_SETFOCUS)) {
+        launcher.focus = id == kSearchBoxId ? launcher.searchBox : launcher.list;
+        return true;
+    }
     if (id == kToolListId && notice == LBN_SELCHANGE) {
         showDetail();
         return true;
     }
     if ((id == kToolListId && notice == LBN_DBLCLK) || (id == kOpenToolId && notice == BN_CLICKED)) {
         openCommand();
+        if (id == kOpenToolId) restoreFocus();
         return true;
     }
     if (id == kLauncherAboutId && notice == BN_CLICKED) {
         aboutCommand();
+        restoreFocus();
         return true;
     }
     return false;
@@ -372,8 +374,6 @@ LRESULT CALLBACK launcherWindowProc(HWND window, UINT message, WPARAM wParam, LP
         return onCreate(window);
     case WM_DESTROY:
         return onDestroy();
-    case WM_ACTIVATE:
-        return onActivate(window, wParam, lParam);
     case WM_SETFOCUS:
         return onSetFocus();
     case WM_GETMINMAXINFO:
@@ -446,7 +446,6 @@ int runLauncherWindow(HINSTANCE instance, const ToolDef* const* tools, int32_t c
     if (window == nullptr) return 1;
     ShowWindow(window, SW_SHOW);
     UpdateWindow(window);
-    launcher.focus = launcher.searchBox;
     SetFocus(launcher.searchBox);
     runMessageLoop();
     return 0;

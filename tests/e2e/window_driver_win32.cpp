@@ -7,6 +7,7 @@
 
 #include <shlobj.h>
 
+#include <algorithm>
 #include <cmath>
 #include <cstdarg>
 #include <cstdio>
@@ -1798,52 +1799,42 @@ void driveProgram(const SuiteProgram& program, const ToolDef& tool, const std::w
 // ---- The launcher
 
 constexpr wchar_t kLauncherName[] = L"临床计算工具箱";
-constexpr wchar_t kToolClass[] = L"TavoMedToolWnd";
-
-struct Launcher {
-    HWND box, list, detail, status, open, about;
-    std::vector<const ToolDef*> ordered; // the suite in the list's order, from the core
-};
-
-Launcher launcher{};
+HWND searchBox, toolList, toolDetail, toolStatus, openButton, launcherAbout;
+std::vector<const ToolDef*> ordered; // the suite in the list's order, from the core
 
 bool startLauncher(const std::wstring& program) {
     STARTUPINFOW startup{};
     startup.cb = sizeof startup;
     std::wstring commandLine = L"\"" + program + L"\"";
     if (!expect(CreateProcessW(program.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
-                               &startup, &app.process) != FALSE,
-                "the launcher starts", "error " + std::to_string(GetLastError())))
+                               &startup, &app.process) != FALSE, "the launcher starts"))
         return false;
     WaitForInputIdle(app.process.hProcess, 30000);
     waitUntil([] { return (app.main = findTopWindow(kLauncherClassName, nullptr)) != nullptr || !programRunning(); },
               30000);
-    if (!expect(app.main != nullptr, "the launcher's window appears")) return false;
+    if (!expect(app.main != nullptr, "its window, of a class of its own, appears")) return false;
     app.thread = GetWindowThreadProcessId(app.main, nullptr);
     for (HWND child = GetWindow(app.main, GW_CHILD); child != nullptr; child = GetWindow(child, GW_HWNDNEXT))
         app.children.push_back(child);
-    HWND* const controls[] = {&launcher.box,    &launcher.list, &launcher.detail,
-                              &launcher.status, &launcher.open, &launcher.about};
+    HWND* const controls[] = {&searchBox, &toolList, &toolDetail, &toolStatus, &openButton, &launcherAbout};
     for (int i = 0; i < 6; ++i)
         *controls[i] = GetDlgItem(app.main, 4001 + i);
-    // sync() marks the box's length limit, which the launcher leaves as it is.
-    app.report = launcher.box;
-    return expect(launcher.box != nullptr && launcher.list != nullptr && launcher.status != nullptr, "its controls");
+    app.report = searchBox; // sync() marks its length limit, which the launcher leaves alone
+    return expect(std::find(controls, controls + 6, nullptr) == controls + 6, "controls 4001 to 4006");
 }
 
 void typeSearch(const std::wstring& text) {
-    postKey(launcher.box, VK_ESCAPE);
+    postKey(searchBox, VK_ESCAPE);
     for (wchar_t c : text)
-        PostMessageW(launcher.box, WM_CHAR, c, 1);
+        PostMessageW(searchBox, WM_CHAR, c, 1);
     sync();
 }
 
 std::vector<std::wstring> listLines() {
     std::vector<std::wstring> lines;
-    const LRESULT count = sendTo(launcher.list, LB_GETCOUNT, 0, 0);
-    for (LRESULT i = 0; i < count; ++i) {
-        std::vector<wchar_t> line(static_cast<size_t>(sendTo(launcher.list, LB_GETTEXTLEN, i, 0)) + 2, L'\0');
-        sendTo(launcher.list, LB_GETTEXT, i, reinterpret_cast<LPARAM>(line.data()));
+    for (LRESULT i = 0, n = sendTo(toolList, LB_GETCOUNT, 0, 0); i < n; ++i) {
+        std::vector<wchar_t> line(static_cast<size_t>(sendTo(toolList, LB_GETTEXTLEN, i, 0)) + 2, L'\0');
+        sendTo(toolList, LB_GETTEXT, i, reinterpret_cast<LPARAM>(line.data()));
         lines.push_back(line.data());
     }
     return lines;
@@ -1851,162 +1842,117 @@ std::vector<std::wstring> listLines() {
 
 // The lines, status, selection and detail the core gives for a search text.
 void expectListFor(const std::wstring& search, int selected = 0) {
-    std::vector<const ToolDef*> shown(launcher.ordered.size());
-    const int32_t n = filterTools(launcher.ordered.data(), static_cast<int32_t>(launcher.ordered.size()),
-                                  search.c_str(), shown.data(), static_cast<int32_t>(shown.size()));
+    std::vector<const ToolDef*> shown(ordered.size());
+    const int32_t n = filterTools(ordered.data(), static_cast<int32_t>(ordered.size()), search.c_str(),
+                                  shown.data(), static_cast<int32_t>(shown.size()));
     std::wstring wanted, got;
+    wchar_t text[kToolDetailCapacity];
     for (int32_t i = 0; i < n; ++i) {
-        wchar_t line[kListLineCapacity];
-        composeListLine(*shown[i], line, kListLineCapacity);
-        wanted += std::wstring(line) + L"\n";
+        composeListLine(*shown[i], text, kListLineCapacity);
+        wanted += std::wstring(text) + L"\n";
     }
     for (const std::wstring& line : listLines())
         got += line + L"\n";
     expectText(got, wanted, "the lines shown");
-    wchar_t status[kLauncherStatusCapacity];
-    composeLauncherStatus(search.c_str(), n, status, kLauncherStatusCapacity);
-    expectText(textOf(launcher.status), status, "the status line");
-    expectNumber(sendTo(launcher.list, LB_GETCURSEL, 0, 0), n > 0 ? selected : LB_ERR, "the selected line");
-    wchar_t detail[kToolDetailCapacity] = L"";
-    if (n > 0) composeToolDetail(*shown[selected], detail, kToolDetailCapacity);
-    expectText(textOf(launcher.detail), detail, "the selected tool's description, reference and caution");
-    expect(focusOfProgram() == launcher.box || focusOfProgram() == launcher.list, "the focus stays");
-}
-
-struct ToolWindowSearch {
-    const wchar_t* title;
-    HWND found;
-};
-
-BOOL CALLBACK matchToolWindow(HWND window, LPARAM data) {
-    auto* search = reinterpret_cast<ToolWindowSearch*>(data);
-    wchar_t title[128] = L"";
-    GetWindowTextW(window, title, 128);
-    if (IsWindowVisible(window) && classOf(window) == kToolClass && std::wcscmp(title, search->title) == 0)
-        search->found = window;
-    return TRUE;
+    composeLauncherStatus(search.c_str(), n, text, kLauncherStatusCapacity);
+    expectText(textOf(toolStatus), text, "the status line");
+    expectNumber(sendTo(toolList, LB_GETCURSEL, 0, 0), n > 0 ? selected : LB_ERR, "the selected line");
+    text[0] = L'\0';
+    if (n > 0) composeToolDetail(*shown[selected], text, kToolDetailCapacity);
+    expectText(textOf(toolDetail), text, "the selected tool's description, reference and caution");
 }
 
 // The tool's own window comes up, the launcher stays; the tool is closed again.
 void expectToolStarted(const wchar_t* name) {
-    ToolWindowSearch search{name, nullptr};
-    waitUntil(
-        [&] {
-            EnumWindows(matchToolWindow, reinterpret_cast<LPARAM>(&search));
-            return search.found != nullptr;
-        },
-        30000);
-    if (!expect(search.found != nullptr, "the window of " + utf8(name) + " comes up")) return;
+    HWND window = nullptr;
+    waitUntil([&] { return (window = FindWindowW(L"TavoMedToolWnd", name)) != nullptr; }, 30000);
+    if (!expect(window != nullptr, "the window of " + utf8(name) + " comes up")) return;
     expect(programRunning() && IsWindowVisible(app.main), "the launcher stays open");
     DWORD processId = 0;
-    GetWindowThreadProcessId(search.found, &processId);
+    GetWindowThreadProcessId(window, &processId);
     HANDLE tool = OpenProcess(SYNCHRONIZE | PROCESS_TERMINATE, FALSE, processId);
-    PostMessageW(search.found, WM_CLOSE, 0, 0);
-    if (!expect(tool != nullptr && WaitForSingleObject(tool, 15000) == WAIT_OBJECT_0, "the tool closes") &&
-        tool != nullptr)
+    PostMessageW(window, WM_CLOSE, 0, 0);
+    if (!expect(tool != nullptr && WaitForSingleObject(tool, 15000) == WAIT_OBJECT_0, "the tool closes") && tool)
         TerminateProcess(tool, 3);
     if (tool != nullptr) CloseHandle(tool);
 }
 
-void doubleClickFirstLine() {
-    RECT box;
-    GetWindowRect(launcher.list, &box);
-    const int height = static_cast<int>(sendTo(launcher.list, LB_GETITEMHEIGHT, 0, 0));
-    SetCursorPos(box.left + 40, box.top + 2 + height / 2);
-    INPUT input[4]{};
-    for (int i = 0; i < 4; ++i) {
-        input[i].type = INPUT_MOUSE;
-        input[i].mi.dwFlags = i % 2 == 0 ? MOUSEEVENTF_LEFTDOWN : MOUSEEVENTF_LEFTUP;
-    }
-    SendInput(4, input, sizeof(INPUT));
-}
-
 int mutedPixelsOfBox() {
     RECT box;
-    GetWindowRect(launcher.box, &box);
+    GetWindowRect(searchBox, &box);
     const Shot shot = settledShot(box);
     return countPixels(shot, RECT{0, 0, shot.width, shot.height}, kMuted);
 }
 
-// Typed searches: the core's list for each; the first three also written out.
-struct LauncherCase {
+// Typed searches, each against the core's list; some also written out as the one line they leave.
+const struct {
     const wchar_t* typed;
-    const wchar_t* firstLine; // null: only the core's list
-};
-const LauncherCase kLauncherCases[] = {
-    {L"205", L"205\t高警示药品\t用药安全"},
-    {L"\x3000 bMi ", L"119\tBMI 与体型判读\t营养评估"},
-    {L"zzz", nullptr},
-    {L"用药安全", nullptr},
-    {L"采血", nullptr},
-    {L"1", nullptr},
+    const wchar_t* line;
+} kSearches[] = {
+    {L"205", L"205\t高警示药品\t用药安全"}, {L"\x3000 Egfr ", L"321\teGFR（CKD-EPI 2021）\t肾功能"},
+    {L"跌倒", L"302\tMorse 跌倒风险\t护理评估"}, {L"gcs", nullptr}, {L"301", nullptr}, {L"肾", nullptr},
+    {L"zzz", nullptr}, {L"用药安全", nullptr}, {L"1", nullptr},
 };
 
-void checkLauncherSearch() {
-    for (const LauncherCase& c : kLauncherCases) {
+void checkLauncherKeys() {
+    for (const auto& c : kSearches) {
         step("launcher: typed " + shown(c.typed));
         typeSearch(c.typed);
-        expectText(textOf(launcher.box), c.typed, "the search box");
+        expectText(textOf(searchBox), c.typed, "the search box");
         expectListFor(c.typed);
-        if (c.firstLine != nullptr) {
-            const std::vector<std::wstring> lines = listLines();
-            expectText(lines.size() == 1 ? lines[0] : L"", c.firstLine, "one line, as written out");
-        }
+        if (c.line != nullptr) expectText(listLines().size() == 1 ? listLines()[0] : L"", c.line, "written out");
     }
     step("launcher: nothing shown");
     typeSearch(L"zzz");
-    postKey(launcher.box, VK_RETURN);
-    click(launcher.open);
-    expectNoMessageBox("Enter and Open with an empty list");
-    expect(programRunning(), "the launcher stays");
+    postKey(searchBox, VK_RETURN);
+    click(openButton);
+    expectNoMessageBox("Enter and Open");
 
     step("launcher: Up and Down in the box");
     typeSearch(L"");
     const int cue = mutedPixelsOfBox();
-    expect(cue > 20, "the grey cue is drawn in the empty box", std::to_string(cue) + " grey pixels");
-    const int count = static_cast<int>(launcher.ordered.size());
-    const struct {
-        WPARAM key;
-        int times;
-        int selected;
-    } moves[] = {{VK_DOWN, 2, 2}, {VK_UP, 1, 1}, {VK_UP, 3, 0}, {VK_DOWN, count + 2, count - 1}};
+    expect(cue > 20, "the grey cue in the empty box", std::to_string(cue) + " grey pixels");
+    const int last = static_cast<int>(ordered.size()) - 1;
+    const int moves[][3] = {{VK_DOWN, 2, 2}, {VK_UP, 1, 1}, {VK_UP, 3, 0}, {VK_DOWN, last + 3, last}};
     for (const auto& m : moves) {
-        for (int i = 0; i < m.times; ++i)
-            postKey(launcher.box, m.key);
+        for (int i = 0; i < m[1]; ++i)
+            postKey(searchBox, static_cast<WPARAM>(m[0]));
         sync();
-        expectListFor(L"", m.selected);
-        expect(focusOfProgram() == launcher.box, "the focus stays in the box");
+        expectListFor(L"", m[2]);
+        expect(focusOfProgram() == searchBox, "the focus stays in the box");
     }
 
     step("launcher: Esc in the list");
     typeSearch(L"用药");
     expectNumber(mutedPixelsOfBox(), 0, "no cue over typed text");
-    mouseClick(launcher.list);
-    expect(waitUntil([] { return focusOfProgram() == launcher.list; }, 5000), "a click gives the list the focus");
-    postKey(launcher.list, VK_ESCAPE);
+    mouseClick(toolList);
+    expect(waitUntil([] { return focusOfProgram() == toolList; }, 5000), "a click gives the list the focus");
+    postKey(toolList, VK_ESCAPE);
     sync();
-    expectText(textOf(launcher.box), L"", "Esc empties the box");
-    expect(focusOfProgram() == launcher.box, "the focus is back in the box");
+    expect(focusOfProgram() == searchBox, "the focus is back in the box");
+    expectText(textOf(searchBox), L"", "Esc empties the box");
     expectListFor(L"");
 }
 
 void checkLauncherStarts() {
+    const LPARAM firstLine = MAKELPARAM(20, 5);
     const struct {
-        const wchar_t* typed;
         const wchar_t* name;
-        int how; // 0 Enter in the box, 1 the Open button, 2 a double-click, 3 Enter in the list
-    } starts[] = {{L"205", L"高警示药品", 0}, {L"119", L"BMI 与体型判读", 1}, {L"201", L"护理排班表", 2},
-                  {L"211", L"检验套餐", 3}};
+        int how; // Enter in the box, the Open button, a double-click, Enter in the list
+    } starts[] = {{L"高警示药品", 0}, {L"BMI 与体型判读", 1}, {L"护理排班表", 2}, {L"检验套餐", 3}};
     for (const auto& s : starts) {
         step("launcher: open " + utf8(s.name) + " way " + std::to_string(s.how));
-        typeSearch(s.typed);
-        if (s.how == 0) postKey(launcher.box, VK_RETURN);
-        if (s.how == 1) click(launcher.open);
-        if (s.how == 2) doubleClickFirstLine();
+        typeSearch(s.name);
+        if (s.how == 0) postKey(searchBox, VK_RETURN);
+        if (s.how == 1) click(openButton);
+        if (s.how == 2) {
+            for (UINT message : {WM_LBUTTONDOWN, WM_LBUTTONUP, WM_LBUTTONDBLCLK, WM_LBUTTONUP})
+                PostMessageW(toolList, message, message == WM_LBUTTONUP ? 0 : MK_LBUTTON, firstLine);
+        }
         if (s.how == 3) {
-            mouseClick(launcher.list);
-            waitUntil([] { return focusOfProgram() == launcher.list; }, 5000);
-            postKey(launcher.list, VK_RETURN);
+            mouseClick(toolList);
+            waitUntil([] { return focusOfProgram() == toolList; }, 5000);
+            postKey(toolList, VK_RETURN);
         }
         expectToolStarted(s.name);
         expectNoMessageBox("the start");
@@ -2015,78 +1961,65 @@ void checkLauncherStarts() {
 
 void driveLauncher(const std::wstring& path) {
     const int failedBefore = failedCount;
-    const ULONGLONG started = GetTickCount64();
     toolNumber = 0;
     step("launcher: start");
     std::vector<const ToolDef*> tools;
     for (const SuiteTool& t : kSuiteTools)
         tools.push_back(&t.tool());
-    launcher.ordered.resize(tools.size());
-    launcher.ordered.resize(static_cast<size_t>(orderTools(tools.data(), static_cast<int32_t>(tools.size()),
-                                                           launcher.ordered.data(), kMaxLauncherTools)));
+    ordered.resize(tools.size());
+    ordered.resize(static_cast<size_t>(orderTools(tools.data(), kSuiteToolCount, ordered.data(), kMaxLauncherTools)));
     if (startLauncher(path)) {
-        step("launcher: window");
-        expectText(classOf(app.main), L"TavoMedLauncherWnd", "a class of its own, never the tools'");
         expectText(textOf(app.main), kLauncherName, "title");
-        const struct {
-            HWND control;
-            const wchar_t* className;
-            DWORD style;
-            const wchar_t* text;
-        } controls[] = {
-            {launcher.box, L"Edit", WS_CHILD | WS_VISIBLE, L""},
-            {launcher.list, L"ListBox", WS_CHILD | WS_VISIBLE | WS_VSCROLL | LBS_NOTIFY | LBS_USETABSTOPS, nullptr},
-            {launcher.detail, L"Static", WS_CHILD | WS_VISIBLE, nullptr},
-            {launcher.status, L"Static", WS_CHILD | WS_VISIBLE, nullptr},
-            {launcher.open, L"Button", WS_CHILD | WS_VISIBLE, L"打开 (Enter)"},
-            {launcher.about, L"Button", WS_CHILD | WS_VISIBLE, L"关于"},
-        };
-        for (const auto& c : controls) {
-            const std::string what = "control " + std::to_string(GetDlgCtrlID(c.control));
-            expect(_wcsicmp(classOf(c.control).c_str(), c.className) == 0, what + ": class");
-            const DWORD style = static_cast<DWORD>(GetWindowLongW(c.control, GWL_STYLE));
-            expect((style & c.style) == c.style, what + ": style", hex(style));
-            if (c.text != nullptr) expectText(textOf(c.control), c.text, what + ": text");
-        }
-        expect(focusOfProgram() == launcher.box, "the search box has the focus");
+        const wchar_t* classes[] = {L"Edit", L"ListBox", L"Static", L"Static", L"Button", L"Button"};
+        for (int i = 0; i < 6; ++i)
+            expectText(classOf(GetDlgItem(app.main, 4001 + i)), classes[i], "class of " + std::to_string(4001 + i));
+        const DWORD listStyle = WS_VSCROLL | LBS_NOTIFY | LBS_USETABSTOPS;
+        expect((GetWindowLongW(toolList, GWL_STYLE) & listStyle) == listStyle, "the list's style");
+        expectText(textOf(openButton), L"打开 (Enter)", "Open");
+        expectText(textOf(launcherAbout), L"关于", "About");
+        expect(focusOfProgram() == searchBox, "the search box has the focus");
         expectListFor(L"");
         expectNumber(static_cast<long long>(listLines().size()), kSuiteToolCount, "every tool listed");
         RECT client;
         GetClientRect(app.main, &client);
         MapWindowPoints(app.main, nullptr, reinterpret_cast<POINT*>(&client), 2);
         writeBmp(settledShot(client), L"launcher.bmp");
-
-        checkLauncherSearch();
+        checkLauncherKeys();
         checkLauncherStarts();
         step("launcher: about");
-        click(launcher.about);
+        click(launcherAbout);
         expectMessageBox(L"关于临床计算工具箱",
-                         L"TavoMedSuite 临床工具集  版本 1.0.0\r\n\r\n"
-                         L"本工具为临床辅助计算/记录工具，结果不能替代医师诊疗判断，\r\n"
-                         L"具体用药与处置请结合患者实际情况及本院规范执行。",
+                         L"TavoMedSuite 临床工具集  版本 1.0.0\r\n\r\n本工具为临床辅助计算/记录工具，结果不能替代医师诊疗"
+                         L"判断，\r\n具体用药与处置请结合患者实际情况及本院规范执行。",
                          "About");
         checkClose();
     }
     endProgram();
 
-    // Alone in a folder: the program to start is missing.
-    step("launcher: alone");
+    step("launcher: alone in a folder, without the programs");
     const std::wstring alone = artifactFolder + L"\\launcher-alone";
-    CreateDirectoryW(alone.c_str(), nullptr);
     const std::wstring copy = alone + L"\\" + kLauncherName + L".exe";
-    if (expect(CopyFileW(path.c_str(), copy.c_str(), FALSE) != FALSE, "the launcher is copied") &&
-        startLauncher(copy)) {
+    CreateDirectoryW(alone.c_str(), nullptr);
+    if (expect(CopyFileW(path.c_str(), copy.c_str(), FALSE) != FALSE, "the copy") && startLauncher(copy)) {
         typeSearch(L"205");
-        postKey(launcher.box, VK_RETURN);
+        postKey(searchBox, VK_RETURN);
         expectMessageBox(kLauncherName, L"无法启动 高警示药品.exe：未找到程序文件", "the missing program");
-        expectText(textOf(launcher.box), L"205", "the search text stays");
+        expect(focusOfProgram() == searchBox, "the focus is back in the box");
+        expectText(textOf(searchBox), L"205", "the search text stays");
         expectListFor(L"205");
         checkClose();
     }
     endProgram();
     DeleteFileW(copy.c_str());
     RemoveDirectoryW(alone.c_str());
-    say("launcher: %d failed, %.1f s\n", failedCount - failedBefore, (GetTickCount64() - started) / 1000.0);
+    // A tool started by mistake would outlive the run.
+    HWND stray = nullptr;
+    for (int i = 0; i < 5 && (stray = FindWindowW(L"TavoMedToolWnd", nullptr)) != nullptr; ++i) {
+        expect(false, "no tool window is left open");
+        PostMessageW(stray, WM_CLOSE, 0, 0);
+        waitUntil([&] { return !IsWindow(stray); }, 10000);
+    }
+    say("launcher: %d failed\n", failedCount - failedBefore);
 }
 
 } // namespace
