@@ -88,31 +88,47 @@ REG
 
 # Under a lock, so that two first starts at once make one prefix; the Wine
 # processes started here must not inherit it, or it would be held for good.
+# Made with no display, so that Wine shows no window while it sets up.
 prepare() {
   exec 9>"$data/wine.lock"
   flock 9
   if [ ! -f "$WINEPREFIX/.tavomedsuite-ready" ]; then
-    "$wine" wineboot -i >>"$log" 2>&1 9>&-
-    reg="$data/fonts.reg"
-    font_replacements >"$reg"
-    "$wine" regedit /S "$reg" >>"$log" 2>&1 9>&-
-    rm -f "$reg"
-    local_dir="$("$wine" cmd /c echo %LOCALAPPDATA% 2>>"$log" 9>&- | tr -d '\r' | sed 's|^[A-Za-z]:||; s|\\|/|g')"
-    case "$local_dir" in /*) ;; *) printf 'tavomedsuite: Wine prefix %s unusable\n' "$WINEPREFIX" >&2; exit 1 ;; esac
-    records="$(documents)/TavoMedSuite/records"
+    (
+      unset DISPLAY WAYLAND_DISPLAY
+      "$wine" wineboot -i
+      font_replacements >"$data/fonts.reg"
+      "$wine" regedit /S "$data/fonts.reg"
+      rm -f "$data/fonts.reg"
+      "$wine" cmd /c echo %LOCALAPPDATA% >"$data/localappdata"
+      # The next start must meet a Wine session that knows the display.
+      wineserver -w
+    ) >>"$log" 2>&1 9>&- || true
+    local_dir="$(tr -d '\r' 2>/dev/null <"$data/localappdata" | sed 's|^[A-Za-z]:||; s|\\|/|g')"
+    rm -f "$data/localappdata"
+    case "$local_dir" in
+      /*) ;;
+      *) printf 'tavomedsuite: 无法创建 Wine 环境 / could not make the Wine prefix %s (see %s)\n' \
+           "$WINEPREFIX" "$log" >&2
+         exit 1 ;;
+    esac
     link="$WINEPREFIX/drive_c$local_dir/TavoMedSuite/records"
-    mkdir -p "$records" "${link%/records}"
-    [ -e "$link" ] || [ -L "$link" ] || ln -s "$records" "$link"
-    touch "$WINEPREFIX/.tavomedsuite-ready"
+    mkdir -p "$(documents)/TavoMedSuite/records" "${link%/records}"
+    [ -e "$link" ] || [ -L "$link" ] || ln -s "$(documents)/TavoMedSuite/records" "$link"
+    printf '%s\n' "$link" >"$WINEPREFIX/.tavomedsuite-ready"
   fi
   exec 9>&-
+  # A documents folder removed since is made again, so that a Save still lands.
+  link="$(cat "$WINEPREFIX/.tavomedsuite-ready")"
+  if [ -L "$link" ]; then mkdir -p "$(readlink "$link")" 2>/dev/null || true; fi
 }
 
 name=""
 case "${1:-}" in
-  "") name="$launcher" ;;
+  "") [ -f "$dir/$launcher.exe" ] || fail "未安装“$launcher” / the launcher is not installed"
+      name="$launcher" ;;
   -h | --help) usage; exit 0 ;;
-  *[!0-9]* | -*) fail "未知的选项 / unknown option: $1" ;;
+  -*) fail "未知的选项 / unknown option: $1" ;;
+  *[!0-9]*) fail "不是工具编号 / not a tool number: $1" ;;
   *) name="$(printf '%s\n' "$programs" | sed -n "s/^$1|//p")"
      [ -n "$name" ] || fail "未知的工具编号 / unknown tool number: $1"
      shift ;;
@@ -131,6 +147,7 @@ esac
 
 find_wine
 [ "$wine" != /usr/lib/wine/wine64 ] || export WINELOADER="$wine"
+command -v wineserver >/dev/null 2>&1 || PATH="$PATH:/usr/lib/wine"
 mkdir -p "$data"
 log="$data/wine.log"
 : >"$log"
