@@ -70,6 +70,17 @@ for px in (16, 32, 48, 256):
     open(os.path.join(folder, "tavomedsuite.png"), "wb").write(images[px])
 PY
 
+# The manual page lists the tools too.
+mkdir -p "$root/usr/share/man/man1"
+python3 - resources/deb/tavomedsuite.1 "$version" "$tools" <<'PY' | gzip -9n >"$root/usr/share/man/man1/$package.1.gz"
+import re, sys
+source, version, tools = sys.argv[1:]
+rows = "".join(".TP\n.B %s\n%s\n" % tuple(line.split("|", 1)) for line in tools.splitlines())
+date = re.search(r"\d+ \w+ \d{4}", open("resources/deb/changelog", encoding="utf-8").read()).group(0)
+text = open(source, encoding="utf-8").read().replace("@VERSION@", version).replace("@DATE@", date)
+sys.stdout.write(text.replace("@PROGRAMS@\n", rows))
+PY
+
 doc="$root/usr/share/doc/$package"
 sed "s/@VERSION@/$version/" resources/deb/changelog | gzip -9n >"$doc/changelog.Debian.gz"
 cp resources/deb/copyright "$doc/copyright"

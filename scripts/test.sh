@@ -45,6 +45,15 @@ else
   printf '%s\n' "${summary[@]}"
   exit 1
 fi
+# The Debian package: its contents, then installed, used and purged for real.
+log="build/deb-check.log"
+if python3 -B tests/package/check_deb.py "$PWD" "$PWD/build/windows" 2>&1 | tee "$log"; then
+  summary+=("$(tail -n 1 "$log")")
+else
+  summary+=("deb: FAILED ($(tail -n 1 "$log"))")
+  printf '%s\n' "${summary[@]}"
+  exit 1
+fi
 
 if [ -x scripts/fuzz.sh ]; then
   echo "=== fuzz smoke"
