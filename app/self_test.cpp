@@ -77,12 +77,14 @@ int32_t composeSelfTestFile(const ToolDef& tool, wchar_t* fileText, int32_t capa
     if (tool.reportKind != report_kind::None) {
         appendText(fileText, capacity, L"OUT|报告文本|见 DETAIL|\r\n");
     } else {
-        for (int32_t i = 0; i < tool.outputCount; ++i) {
+        // In table order with the earlier outputs visible, as the run computes them, so
+        // each OUT value is the one the program shows.
+        double outputValues[kMaxOutputs] = {};
+        for (int32_t i = 0; i < tool.outputCount && i < kMaxOutputs; ++i) {
             const OutputField& output = tool.outputs[i];
-            // Every output name reads as 0: each OUT value stands on its own.
-            double zeroOutputs[kMaxOutputs] = {};
             int32_t failed = 0;
-            double value = evaluateExpression(tool, output.formula, inputValues, zeroOutputs, &failed);
+            const double value = evaluateExpression(tool, output.formula, inputValues, outputValues, &failed);
+            outputValues[i] = value;
             if (failed != 0) ++errors;
             wchar_t valueText[128];
             formatValue(output.format, value, valueText, 128);

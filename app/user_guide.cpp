@@ -95,7 +95,14 @@ void writeTool(Guide& guide, const ToolDef& tool) {
         guide.line(L"  输入：");
         for (int32_t i = 0; i < tool.inputCount; ++i) {
             const InputField& input = tool.inputs[i];
-            if (input.unit != nullptr) {
+            if (input.choiceCount > 0) {
+                guide.line(L"    · %ls：从列表选择，默认 %g", input.label, input.defaultValue);
+                for (int32_t c = 0; c < input.choiceCount; ++c) {
+                    wchar_t item[kChoiceTextCapacity];
+                    formatChoiceText(input.choices[c], item, kChoiceTextCapacity);
+                    guide.line(L"        %ls", item);
+                }
+            } else if (input.unit != nullptr) {
                 guide.line(L"    · %ls：单位 %ls，默认 %g", input.label, input.unit, input.defaultValue);
             } else {
                 guide.line(L"    · %ls：默认 %g", input.label, input.defaultValue);

@@ -50,8 +50,7 @@ struct InputField {
 };
 
 // The number of items in a constant table, for counts in the tool files.
-template <typename T, int32_t N>
-constexpr int32_t countOf(const T (&)[N]) {
+template <typename T, int32_t N> constexpr int32_t countOf(const T (&)[N]) {
     return N;
 }
 

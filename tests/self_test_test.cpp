@@ -64,22 +64,24 @@ TEST(SelfTestFile, WorkedExample) {
 
 constexpr InputField kInputs[] = {{"x", L"X", L"u", 4.0}};
 
-TEST(SelfTestFile, OutLinesRecomputedWithEveryOutputAtZero) {
-    // b names the earlier output a: the run sees a = 4, the OUT line a = 0.
+TEST(SelfTestFile, OutLinesAreTheRunsValues) {
+    // b reads the earlier output a as the run does; only c fails, in the file as in the run.
     constexpr OutputField outputs[] = {
         {"a", L"A", L"u", "x", "f0"},
         {"b", L"B", nullptr, "10/a", "f1"},
+        {"c", L"C", nullptr, "b/(a-4)", "f1"},
     };
     const ToolDef tool = {7,       L"工具", nullptr, L"类|别", L"R",    nullptr, 1,
-                          kInputs, 2,       outputs, 0,        nullptr, 0};
+                          kInputs, 3,       outputs, 0,        nullptr, 0};
     int32_t errors = -1;
     EXPECT_EQ(compose(tool, &errors),
               L"TOOL|7|工具|类|别\r\n"
               L"LEVEL|0\r\n"
               L"OUT|A|4|u\r\n"
-              L"OUT|B|0.0|\r\n" // absent unit: the line ends in "|"
+              L"OUT|B|2.5|\r\n" // absent unit: the line ends in "|"
+              L"OUT|C|0.0|\r\n"
               L"VERDICT|请核对输入参数后重新计算\r\n"
-              L"DETAIL|A：4 u B：2.5 \r\n"
+              L"DETAIL|A：4 u B：2.5 C：0.0 （部分结果无法计算，请检查输入是否合理） \r\n"
               L"ERRORS|1\r\n");
     EXPECT_EQ(errors, 1);
 }

@@ -188,7 +188,6 @@ TEST(Suite, EveryToolKeepsTheInvariants) {
         {"panel"},
     };
     bool kindSeen[12] = {};
-    ASSERT_EQ(kSuiteToolCount, 12);
     for (const SuiteTool& entry : kSuiteTools) {
         const ToolDef& tool = entry.tool();
         SCOPED_TRACE(tool.number);
@@ -201,8 +200,11 @@ TEST(Suite, EveryToolKeepsTheInvariants) {
         }
         ASSERT_GE(tool.reportKind, 0);
         ASSERT_LE(tool.reportKind, 11);
-        EXPECT_FALSE(kindSeen[tool.reportKind]) << "one tool per kind";
+        EXPECT_FALSE(tool.reportKind != report_kind::None && kindSeen[tool.reportKind])
+            << "one tool per kind";
         kindSeen[tool.reportKind] = true;
+        for (const SuiteTool& other : kSuiteTools)
+            EXPECT_TRUE(&other == &entry || other.number != entry.number) << "one program per number";
 
         ASSERT_GE(tool.inputCount, 0);
         EXPECT_LE(tool.inputCount, kMaxInputs);
@@ -219,6 +221,22 @@ TEST(Suite, EveryToolKeepsTheInvariants) {
             EXPECT_TRUE(std::isfinite(tool.inputs[i].defaultValue));
             for (int32_t j = 0; j < i; ++j)
                 EXPECT_STRNE(tool.inputs[j].var, tool.inputs[i].var) << "a later namesake is never read";
+            // A list: no unit, distinct values, a text for each, and the default among them.
+            const InputField& field = tool.inputs[i];
+            ASSERT_GE(field.choiceCount, 0);
+            if (field.choiceCount == 0) continue;
+            ASSERT_NE(nullptr, field.choices);
+            EXPECT_EQ(nullptr, field.unit) << "input " << i;
+            int32_t defaults = 0;
+            for (int32_t c = 0; c < field.choiceCount; ++c) {
+                EXPECT_TRUE(std::isfinite(field.choices[c].value));
+                ASSERT_NE(nullptr, field.choices[c].text);
+                EXPECT_NE(L'\0', field.choices[c].text[0]);
+                for (int32_t d = 0; d < c; ++d)
+                    EXPECT_NE(field.choices[d].value, field.choices[c].value) << "input " << i;
+                defaults += field.choices[c].value == field.defaultValue ? 1 : 0;
+            }
+            EXPECT_EQ(1, defaults) << "input " << i << ": the default is one of the choices";
         }
         for (int32_t i = 0; i < tool.outputCount; ++i)
             EXPECT_TRUE(isIdentifier(tool.outputs[i].var)) << "output " << i;
@@ -229,6 +247,21 @@ TEST(Suite, EveryToolKeepsTheInvariants) {
         if (tool.reportKind == report_kind::None) {
             EXPECT_GT(tool.outputCount, 0);
             EXPECT_GT(tool.ruleCount, 0);
+            // On the defaults every formula and condition reads only names it knows.
+            double inputs[kMaxInputs] = {};
+            double outputs[kMaxOutputs] = {};
+            for (int32_t i = 0; i < tool.inputCount; ++i)
+                inputs[i] = tool.inputs[i].defaultValue;
+            for (int32_t i = 0; i < tool.outputCount + tool.ruleCount; ++i) {
+                const bool isOutput = i < tool.outputCount;
+                const char* text =
+                    isOutput ? tool.outputs[i].formula : tool.rules[i - tool.outputCount].condition;
+                if (text[0] == '\0') continue;
+                int32_t failed = 0;
+                const double value = evaluateExpression(tool, text, inputs, outputs, &failed);
+                if (isOutput) outputs[i] = value;
+                EXPECT_EQ(0, failed) << text;
+            }
             continue;
         }
         // A report tool: its inputs are exactly what the report reads; no formulas, no rules.

@@ -108,6 +108,51 @@ TEST(WindowControls, UnitLabelOnlyForAPresentUnit) {
     EXPECT_EQ(table.controls[5].id, 2002);
 }
 
+TEST(WindowControls, AChoiceInputIsAListWithoutUnit) {
+    constexpr InputChoice choices[] = {{-5, L"不可唤醒"}, {0, L"清醒平静"}, {2.5, L"躁动"}};
+    const InputField inputs[] = {
+        {"a", L"甲", L"mg", 1.0},
+        {"b", L"乙", nullptr, 2.5, countOf(choices), choices},
+        {"c", L"丙", nullptr, 7.0, countOf(choices), choices}, // not a choice: the first is shown
+    };
+    static ControlTable table;
+    buildControlTable(toolWith(inputs, 3), table);
+    ASSERT_EQ(table.count, 3 + 2 + 2 + 4 + 5);
+    const ControlRow& list = table.controls[4];
+    EXPECT_EQ(text(list.className), L"COMBOBOX");
+    EXPECT_EQ(list.style, 0x50200003u);
+    EXPECT_EQ(list.x, 216);
+    EXPECT_EQ(list.y, 150 + 34 - 4);
+    EXPECT_EQ(list.width, 236);
+    EXPECT_EQ(list.id, 2001);
+    EXPECT_EQ(list.slot, ControlSlot::InputList);
+    EXPECT_EQ(list.font, FontRole::Input);
+    EXPECT_EQ(table.controls[5].y, 150 + 68 + 1); // the next row's label: no unit label between
+    EXPECT_EQ(defaultChoiceIndex(inputs[1]), 2);
+    EXPECT_EQ(defaultChoiceIndex(inputs[2]), 0);
+    const wchar_t* items[] = {L"-5 不可唤醒", L"0 清醒平静", L"2.5 躁动"};
+    for (int32_t i = 0; i < 3; ++i) {
+        wchar_t item[kChoiceTextCapacity];
+        formatChoiceText(choices[i], item, kChoiceTextCapacity);
+        EXPECT_EQ(std::wstring(item), items[i]);
+    }
+    EXPECT_EQ(droppedListHeight(24, 20, 10), 24 + 200 + 2);
+    EXPECT_EQ(droppedListHeight(24, 20, 0), 24 + 20 + 2);
+
+    // A list reads its selected item, out of range its default; the boxes read their texts.
+    const wchar_t* texts[] = {L"3", L"", L"x"};
+    const struct {
+        int32_t selections[3];
+        double values[3];
+    } cases[] = {{{-1, 0, 1}, {3, -5, 0}}, {{-1, -1, 3}, {3, 2.5, -5}}, {{-1, 2, 2}, {3, 2.5, 2.5}}};
+    for (const auto& c : cases) {
+        double values[3] = {};
+        EXPECT_EQ(readInputValues(toolWith(inputs, 3), texts, c.selections, values), -1);
+        for (int32_t i = 0; i < 3; ++i)
+            EXPECT_EQ(values[i], c.values[i]) << i;
+    }
+}
+
 TEST(WindowControls, NoCautionShowsAnEmptyLabel) {
     ToolDef tool = builtinTool();
     tool.caution = nullptr;
@@ -165,9 +210,11 @@ TEST(WindowKeys, EnterAndF5InAChildRunCalculate) {
         {0x0104, 0x74, true, false},    {0x0100, 0x73, true, false}, {0x0100, 0x20, true, false},
         {0x0100, 0x1000D, true, false},
     };
-    for (const auto& c : cases)
+    for (const auto& c : cases) {
         EXPECT_EQ(isCalculateKey(c.message, c.key, c.child), c.calculates)
             << std::hex << c.message << " " << c.key << " " << c.child;
+        EXPECT_FALSE(isCalculateKey(c.message, c.key, c.child, true)) << "a dropped list keeps the keys";
+    }
 }
 
 TEST(WindowInput, TextsReadAsWcstodReadsThem) {

@@ -13,7 +13,7 @@ struct MainWindowState {
     HWND mainWindow;
     const ToolDef* tool;
     int32_t level;
-    HWND inputEdits[kMaxInputs];
+    HWND inputEdits[kMaxInputs]; // a box, or a list for a choice input
     HWND resultEdit;
     HWND verdictLabel;
     HWND cautionLabel;

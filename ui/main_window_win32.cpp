@@ -12,7 +12,8 @@ static_assert(kMainWindowStyle == 0x00CA0000, "window style");
 static_assert(win_bits::Child == WS_CHILD && win_bits::Visible == WS_VISIBLE &&
                   win_bits::VScroll == WS_VSCROLL,
               "window style bits");
-static_assert(win_bits::StaticRight == SS_RIGHT && win_bits::ButtonOwnerDraw == BS_OWNERDRAW,
+static_assert(win_bits::StaticRight == SS_RIGHT && win_bits::ButtonOwnerDraw == BS_OWNERDRAW &&
+                  win_bits::ComboDropDownList == CBS_DROPDOWNLIST,
               "control styles");
 static_assert(win_bits::EditMultiline == ES_MULTILINE && win_bits::EditAutoVScroll == ES_AUTOVSCROLL &&
                   win_bits::EditAutoHScroll == ES_AUTOHSCROLL && win_bits::EditReadOnly == ES_READONLY,
@@ -98,6 +99,7 @@ void keepControl(const ControlRow& row, HWND control) {
     MainWindowState& s = mainWindowState;
     switch (row.slot) {
     case ControlSlot::InputEdit:
+    case ControlSlot::InputList:
         s.inputEdits[row.slotIndex] = control;
         break;
     case ControlSlot::ResultEdit:
@@ -129,11 +131,37 @@ void keepControl(const ControlRow& row, HWND control) {
     }
 }
 
+// Items in table order, the default's selected, and a height that drops the
+// whole list down: the item height is known only once the font is set.
+void fillChoiceList(HWND list, const InputField& field) {
+    for (int32_t c = 0; c < field.choiceCount; ++c) {
+        wchar_t item[kChoiceTextCapacity];
+        formatChoiceText(field.choices[c], item, kChoiceTextCapacity);
+        SendMessageW(list, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(item));
+    }
+    SendMessageW(list, CB_SETCURSEL, static_cast<WPARAM>(defaultChoiceIndex(field)), 0);
+    RECT closed;
+    GetWindowRect(list, &closed);
+    const int32_t itemHeight = static_cast<int32_t>(SendMessageW(list, CB_GETITEMHEIGHT, 0, 0));
+    SetWindowPos(list, nullptr, 0, 0, kChoiceListWidth,
+                 droppedListHeight(closed.bottom - closed.top, itemHeight, field.choiceCount),
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+bool isDroppedList(HWND target) {
+    const MainWindowState& s = mainWindowState;
+    for (int32_t i = 0; i < shownInputCount(*s.tool); ++i)
+        if (s.inputEdits[i] == target && s.tool->inputs[i].choiceCount > 0)
+            return SendMessageW(target, CB_GETDROPPEDSTATE, 0, 0) != FALSE;
+    return false;
+}
+
 void runMessageLoop() {
     MSG message;
     while (GetMessageW(&message, nullptr, 0, 0) > 0) {
         const bool calculateKey = isCalculateKey(message.message, message.wParam,
-                                                 IsChild(mainWindowState.mainWindow, message.hwnd) != FALSE);
+                                                 IsChild(mainWindowState.mainWindow, message.hwnd) != FALSE,
+                                                 isDroppedList(message.hwnd));
         if (calculateKey) {
             calculateCommand();
             continue;
@@ -215,6 +243,7 @@ void createControls(HWND window) {
         HFONT font = fontFor(row.font);
         if (font != nullptr) SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
         if (row.textAfterFont) SetWindowTextW(control, row.text);
+        if (row.slot == ControlSlot::InputList) fillChoiceList(control, s.tool->inputs[row.slotIndex]);
         keepControl(row, control);
     }
     copyText(s.statusText, kStatusTextCapacity, kReadyStatus);

@@ -39,11 +39,17 @@ void calculateCommand() {
     const int32_t count = shownInputCount(tool);
     wchar_t texts[kMaxInputs][kInputTextCapacity];
     const wchar_t* textOf[kMaxInputs];
+    int32_t selections[kMaxInputs];
     for (int32_t i = 0; i < count; ++i) {
-        GetWindowTextW(s.inputEdits[i], texts[i], kInputTextCapacity);
+        texts[i][0] = L'\0';
+        selections[i] = -1;
+        if (tool.inputs[i].choiceCount > 0)
+            selections[i] = static_cast<int32_t>(SendMessageW(s.inputEdits[i], CB_GETCURSEL, 0, 0));
+        else
+            GetWindowTextW(s.inputEdits[i], texts[i], kInputTextCapacity);
         textOf[i] = texts[i];
     }
-    const int32_t rejected = readInputValues(tool, textOf, s.inputValues);
+    const int32_t rejected = readInputValues(tool, textOf, selections, s.inputValues);
     if (rejected >= 0) {
         wchar_t message[kMessageTextCapacity];
         composeInputError(tool, rejected, message, kMessageTextCapacity);
@@ -82,8 +88,13 @@ void resetCommand() {
     const ToolDef& tool = *s.tool;
     const int32_t count = shownInputCount(tool);
     for (int32_t i = 0; i < count; ++i) {
+        const InputField& field = tool.inputs[i];
+        if (field.choiceCount > 0) {
+            SendMessageW(s.inputEdits[i], CB_SETCURSEL, static_cast<WPARAM>(defaultChoiceIndex(field)), 0);
+            continue;
+        }
         wchar_t text[kDefaultTextCapacity];
-        formatDefaultText(tool.inputs[i].defaultValue, text, kDefaultTextCapacity);
+        formatDefaultText(field.defaultValue, text, kDefaultTextCapacity);
         SetWindowTextW(s.inputEdits[i], text);
     }
     SetWindowTextW(s.resultEdit, L"");

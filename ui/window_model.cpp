@@ -58,6 +58,21 @@ void formatDefaultText(double value, wchar_t* text, int32_t capacity) {
     formatText(text, capacity, L"%.6g", value);
 }
 
+void formatChoiceText(const InputChoice& choice, wchar_t* text, int32_t capacity) {
+    formatText(text, capacity, L"%g %ls", choice.value, choice.text);
+}
+
+int32_t defaultChoiceIndex(const InputField& field) {
+    for (int32_t i = 0; i < field.choiceCount; ++i)
+        if (field.choices[i].value == field.defaultValue) return i;
+    return 0;
+}
+
+int32_t droppedListHeight(int32_t fieldHeight, int32_t itemHeight, int32_t itemCount) {
+    constexpr int32_t kListBorder = 2;
+    return fieldHeight + itemHeight * (itemCount > 0 ? itemCount : 1) + kListBorder;
+}
+
 namespace {
 
 constexpr uint32_t kChildVisible = win_bits::Child | win_bits::Visible;
@@ -94,6 +109,14 @@ void buildControlTable(const ToolDef& tool, ControlTable& table) {
         formatDefaultText(field.defaultValue, table.defaultTexts[i], kDefaultTextCapacity);
         addControl(table, {L"STATIC", 0, kChildVisible | win_bits::StaticRight, 24, top + 1, 184, 22, 0,
                            FontRole::Label, field.label, false, ControlSlot::None, 0});
+        if (field.choiceCount > 0) {
+            // Filled, selected and given its dropped height once the font is set.
+            addControl(table,
+                       {L"COMBOBOX", 0, kChildVisible | win_bits::VScroll | win_bits::ComboDropDownList, 216,
+                        top - 4, kChoiceListWidth, 27, kFirstInputId + i, FontRole::Input, L"", false,
+                        ControlSlot::InputList, i});
+            continue;
+        }
         addControl(table, {L"EDIT", win_bits::ExClientEdge, kChildVisible | win_bits::EditAutoHScroll, 216,
                            top - 4, 152, 27, kFirstInputId + i, FontRole::Input, table.defaultTexts[i], true,
                            ControlSlot::InputEdit, i});
@@ -115,9 +138,9 @@ void buildControlTable(const ToolDef& tool, ControlTable& table) {
                            false, b.slot, 0});
 }
 
-bool isCalculateKey(uint32_t message, uint64_t key, bool targetIsChild) {
+bool isCalculateKey(uint32_t message, uint64_t key, bool targetIsChild, bool listDropped) {
     return message == win_bits::KeyDownMessage && (key == win_bits::ReturnKey || key == win_bits::F5Key) &&
-           targetIsChild;
+           targetIsChild && !listDropped;
 }
 
 double inputValueFromText(const wchar_t* text) {
@@ -127,8 +150,20 @@ double inputValueFromText(const wchar_t* text) {
 }
 
 int32_t readInputValues(const ToolDef& tool, const wchar_t* const* texts, double* values) {
+    return readInputValues(tool, texts, nullptr, values);
+}
+
+int32_t readInputValues(const ToolDef& tool, const wchar_t* const* texts, const int32_t* selections,
+                        double* values) {
     const int32_t count = shownInputCount(tool);
     for (int32_t i = 0; i < count; ++i) {
+        const InputField& field = tool.inputs[i];
+        if (field.choiceCount > 0 && selections != nullptr) {
+            const int32_t item = selections[i];
+            const bool listed = item >= 0 && item < field.choiceCount;
+            values[i] = field.choices[listed ? item : defaultChoiceIndex(field)].value;
+            continue;
+        }
         values[i] = inputValueFromText(texts[i]);
         if (!std::isfinite(values[i])) return i;
     }

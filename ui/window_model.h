@@ -21,6 +21,7 @@ constexpr uint32_t EditAutoVScroll = 0x0040;
 constexpr uint32_t EditAutoHScroll = 0x0080;
 constexpr uint32_t EditReadOnly = 0x0800;
 constexpr uint32_t ButtonOwnerDraw = 0x000B;
+constexpr uint32_t ComboDropDownList = 0x0003;
 constexpr uint32_t ExClientEdge = 0x0200;
 constexpr uint32_t KeyDownMessage = 0x0100;
 constexpr uint32_t ReturnKey = 0x0D;
@@ -50,6 +51,7 @@ constexpr int32_t kMessageTextCapacity = 256;
 constexpr int32_t kReportTextCapacity = 8192; // the longest report whole
 constexpr int32_t kVerdictTextCapacity = 512;
 constexpr int32_t kDefaultTextCapacity = 64;
+constexpr int32_t kChoiceTextCapacity = 160;
 constexpr int32_t kAboutTextCapacity = 1400;
 constexpr int32_t kSubtitleCapacity = 256;
 constexpr int32_t kReferenceCapacity = 512;
@@ -142,10 +144,24 @@ Colour staticTextColour(StaticRole role, int32_t level);
 // Row i of the input panel; its label, box and unit label hang off this line.
 int32_t inputRowTop(int32_t row);
 
+// A choice input's list stands where a box would, wider and without a unit label.
+constexpr int32_t kChoiceListWidth = 236;
+
+// A list item's text: "%g %ls", the value then the choice's text.
+void formatChoiceText(const InputChoice& choice, wchar_t* text, int32_t capacity);
+
+// The item selected at start and after Reset: the default's, else the first.
+int32_t defaultChoiceIndex(const InputField& field);
+
+// The control height that lets the list drop down with every item in view:
+// the closed field, the items, and the list's border.
+int32_t droppedListHeight(int32_t fieldHeight, int32_t itemHeight, int32_t itemCount);
+
 // Where the Win32 layer keeps a control's handle.
 enum class ControlSlot : int32_t {
     None,
     InputEdit, // slot index = input field
+    InputList, // slot index = input field
     ResultEdit,
     VerdictLabel,
     CautionLabel,
@@ -191,8 +207,9 @@ void formatDefaultText(double value, wchar_t* text, int32_t capacity);
 
 // ---- Keyboard
 
-// Enter or F5 pressed in a child of the main window runs Calculate.
-bool isCalculateKey(uint32_t message, uint64_t key, bool targetIsChild);
+// Enter or F5 pressed in a child of the main window runs Calculate, except
+// while a list is dropped down: then the keys are the list's.
+bool isCalculateKey(uint32_t message, uint64_t key, bool targetIsChild, bool listDropped = false);
 
 // ---- Calculate
 
@@ -203,6 +220,10 @@ double inputValueFromText(const wchar_t* text);
 // Converts the texts in order, storing each value at once; stops at the
 // first value that is not finite and returns its index, or -1 when all are.
 int32_t readInputValues(const ToolDef& tool, const wchar_t* const* texts, double* values);
+// The same, a choice input taking its selected item's value (selections[i],
+// an item index; out of range: the default's) instead of a text.
+int32_t readInputValues(const ToolDef& tool, const wchar_t* const* texts, const int32_t* selections,
+                        double* values);
 
 // "第 %d 项“%ls”请输入数字。" for input field index.
 void composeInputError(const ToolDef& tool, int32_t index, wchar_t* text, int32_t capacity);

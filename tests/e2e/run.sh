@@ -50,7 +50,7 @@ for attempt in 1 2; do
   status=0
   tried=$(date +%s)
   # The driver has time-outs of its own; this one only guards against Wine itself hanging.
-  timeout -k 10 230 "$root/scripts/wine-run.sh" "$driver" "$(winpath "$artifacts")" "${programs[@]}" | tee "$log" ||
+  timeout -k 10 840 "$root/scripts/wine-run.sh" "$driver" "$(winpath "$artifacts")" "${programs[@]}" | tee "$log" ||
     status=$?
   # Under load Wine now and then fails to start a program: no output at all. Once more, then.
   if [ "$status" -eq 0 ] || [ -s "$log" ] || [ $(($(date +%s) - tried)) -ge 30 ] || [ "$attempt" -eq 2 ]; then

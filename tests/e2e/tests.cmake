@@ -14,5 +14,5 @@ if(WIN32)
   add_test(NAME e2e.window
            COMMAND bash ${CMAKE_CURRENT_LIST_DIR}/run.sh $<TARGET_FILE:window_driver> ${CMAKE_BINARY_DIR}/e2e
                    ${CMAKE_BINARY_DIR}/wineprefix-e2e ${e2e_programs})
-  set_tests_properties(e2e.window PROPERTIES TIMEOUT 280)
+  set_tests_properties(e2e.window PROPERTIES TIMEOUT 900)
 endif()
