@@ -36,21 +36,13 @@ echo "=== package"
 started=$(date +%s)
 ./scripts/package.sh
 log="build/package-check.log"
-if python3 -B tests/package/check_package.py "$PWD" "$PWD/build/windows" "$PWD/build/wineprefix-install" 2>&1 |
-  tee "$log"; then
-  summary+=("$(tail -n 1 "$log")")
+# Then the Debian package: its contents, and installed, used and purged for real.
+if { python3 -B tests/package/check_package.py "$PWD" "$PWD/build/windows" "$PWD/build/wineprefix-install" &&
+  python3 -B tests/package/check_deb.py "$PWD" "$PWD/build/windows"; } 2>&1 | tee "$log"; then
+  summary+=("$(grep -E '^(package|deb): [0-9]+ passed' "$log" | paste -sd ';' -)")
   echo "package and its checks took $(($(date +%s) - started)) s"
 else
   summary+=("package: FAILED ($(tail -n 1 "$log"))")
-  printf '%s\n' "${summary[@]}"
-  exit 1
-fi
-# The Debian package: its contents, then installed, used and purged for real.
-log="build/deb-check.log"
-if python3 -B tests/package/check_deb.py "$PWD" "$PWD/build/windows" 2>&1 | tee "$log"; then
-  summary+=("$(tail -n 1 "$log")")
-else
-  summary+=("deb: FAILED ($(tail -n 1 "$log"))")
   printf '%s\n' "${summary[@]}"
   exit 1
 fi

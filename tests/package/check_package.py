@@ -152,10 +152,8 @@ def main():
 
     sums = subprocess.run(["sha256sum", "-c", "SHA256SUMS"], cwd=DIST, stdout=subprocess.PIPE, text=True,
                           env=dict(os.environ, LC_ALL="C"))
-    deb = "tavomedsuite_%s_amd64.deb" % version
-    check("sha256sum -c SHA256SUMS, the installer, the zip and the Debian package",
-          sums.returncode == 0 and sorted(sums.stdout.split()) == sorted([setup + ":", archive + ":", deb + ":"]
-                                                                         + ["OK"] * 3),
+    check("sha256sum -c SHA256SUMS, the installer, the zip and the Debian package", sums.returncode == 0 and sorted(
+        sums.stdout.split()) == sorted([setup + ":", archive + ":", "tavomedsuite_%s_amd64.deb:" % version] + ["OK"] * 3),
           sums.stdout)
     names = [name + ".exe" for _, name, _ in programs] + [GUIDE + ".txt"]
     with zipfile.ZipFile(os.path.join(DIST, archive)) as z:
