@@ -78,20 +78,18 @@ def check_contents(deb, version, programs, launcher):
 
 
 def use_installed(home, env, programs, records):
+    data = os.path.join(home, ".local", "share", PACKAGE)
     for args, code in [(["--help"], 0), (["999"], 2), (["abc"], 2), (["--bogus"], 2), (["119", "-x"], 2),
                        (["119", "--selftest", "a", "b"], 2)]:
         r = run([PACKAGE] + args, env=env)
-        listed = all("%s  %s" % p[:2] in r.stdout.decode() for p in programs)
-        check("tavomedsuite %s: exit %d" % (" ".join(args), code), r.returncode == code and (
-            listed and b"Usage" in r.stdout and not r.stderr if code == 0 else r.stderr and not r.stdout), r)
-    data = os.path.join(home, ".local", "share", PACKAGE)
-    check("no prefix before a program starts", not os.path.exists(data))
-
+        check("tavomedsuite %s: exit %d, no prefix made" % (" ".join(args), code), r.returncode == code and (
+            all("%s  %s" % p[:2] in r.stdout.decode() for p in programs) and b"Usage" in r.stdout and not r.stderr
+            if code == 0 else r.stderr and not r.stdout) and not os.path.exists(data), r)
     # Two first starts at once; one file relative to the current folder.
     os.makedirs(os.path.join(home, "out"))
+    runs = (("119", "out/119.txt"), ("201", home + "/out/201.txt"))
     starts = {n: subprocess.Popen([PACKAGE, n, "--selftest", f], cwd=home, env=env, stdout=subprocess.PIPE,
-                                  stderr=subprocess.STDOUT) for n, f in (("119", "out/119.txt"),
-                                                                         ("201", home + "/out/201.txt"))}
+                                  stderr=subprocess.STDOUT) for n, f in runs}
     for number, start in starts.items():
         said, out = start.communicate(timeout=600)[0], os.path.join(home, "out", number + ".txt")
         known = read(os.path.join(ROOT, "tests/selftest/expected", number + ".txt")).replace(b"\n", b"\r\n")
@@ -106,7 +104,6 @@ def use_installed(home, env, programs, records):
     links = [os.path.realpath(os.path.join(d, "records")) for d, _, _ in os.walk(prefix + "/drive_c/users")
              if d.endswith(os.path.join("AppData", "Local", "TavoMedSuite"))]
     check("prefix: records linked to the documents folder", links == [os.path.realpath(records)], links)
-
     read_fd, write_fd = os.pipe()
     xvfb = subprocess.Popen(["Xvfb", "-displayfd", str(write_fd), "-nolisten", "tcp"], pass_fds=(write_fd,))
     env = dict(env, DISPLAY=":" + os.read(read_fd, 16).decode().strip())
@@ -130,7 +127,7 @@ def use_installed(home, env, programs, records):
 
 def main():
     version = re.search(r"^CMAKE_PROJECT_VERSION:STATIC=(.*)$", read(BUILD + "/CMakeCache.txt").decode(), re.M)[1]
-    lines = read(os.path.join(ROOT, "build", "package", "programs.txt")).decode().splitlines()
+    lines = read(ROOT + "/build/package/programs.txt").decode().splitlines()
     programs = [tuple((line.split("|") + [""])[:4]) for line in lines]
     deb = os.path.join(DIST, "%s_%s_amd64.deb" % (PACKAGE, version))
     check_contents(deb, version, programs, os.path.exists(os.path.join(BUILD, LAUNCHER + ".exe")))
@@ -153,9 +150,8 @@ def main():
         purge = run(apt + ["purge", PACKAGE])
         left = [p for p in installed + ["/opt/" + PACKAGE] if os.path.lexists(p)]
         check("apt-get purge: no file of the package left", purge.returncode == 0 and installed and not left, left)
-        check("purge: the user's prefix and records stay", os.path.isdir(home + "/.local/share/tavomedsuite/wine")
-              and os.path.exists(os.path.join(records, "T119.csv")) and (read(earlier), os.stat(earlier).st_mtime_ns)
-              == kept)
+        check("purge: the user's prefix and records stay", os.path.isdir(home + "/.local/share/tavomedsuite/wine") and
+              os.path.exists(records + "/T119.csv") and (read(earlier), os.stat(earlier).st_mtime_ns) == kept)
     finally:
         shutil.rmtree(home, ignore_errors=True)
     failed = results.count(False)
