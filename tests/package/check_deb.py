@@ -105,7 +105,7 @@ def use_installed(home, env, programs, records):
              if d.endswith(os.path.join("AppData", "Local", "TavoMedSuite"))]
     check("prefix: records linked to the documents folder", links == [os.path.realpath(records)], links)
     read_fd, write_fd = os.pipe()
-    xvfb = subprocess.Popen(["Xvfb", "-displayfd", str(write_fd), "-nolisten", "tcp"], pass_fds=(write_fd,))
+    xvfb = subprocess.Popen(["Xvfb", "-displayfd", str(write_fd)], pass_fds=(write_fd,), stderr=subprocess.DEVNULL)
     env = dict(env, DISPLAY=":" + os.read(read_fd, 16).decode().strip())
     line = re.search(r"^Exec=(.*)$", read(APPS + "-119.desktop").decode(), re.M).group(1)
     program = subprocess.Popen(shlex.split(line), cwd=home, env=env)
