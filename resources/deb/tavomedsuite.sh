@@ -47,7 +47,7 @@ documents() {
   found=""
   [ -r "$dirs" ] && found="$(sed -n 's/^XDG_DOCUMENTS_DIR="\(.*\)"$/\1/p' "$dirs" | tail -n 1)"
   case "$found" in
-    '$HOME'/*) printf '%s%s\n' "$HOME" "${found#\$HOME}" ;;
+    '$HOME' | '$HOME'/*) printf '%s%s\n' "$HOME" "${found#\$HOME}" ;;
     /*) printf '%s\n' "$found" ;;
     *) printf '%s/Documents\n' "$HOME" ;;
   esac
@@ -99,19 +99,19 @@ prepare() {
       font_replacements >"$data/fonts.reg"
       "$wine" regedit /S "$data/fonts.reg"
       rm -f "$data/fonts.reg"
-      "$wine" cmd /c echo %LOCALAPPDATA% >"$data/localappdata"
       # The next start must meet a Wine session that knows the display.
       wineserver -w
     ) >>"$log" 2>&1 9>&- || true
-    local_dir="$(tr -d '\r' 2>/dev/null <"$data/localappdata" | sed 's|^[A-Za-z]:||; s|\\|/|g')"
-    rm -f "$data/localappdata"
-    case "$local_dir" in
-      /*) ;;
-      *) printf 'tavomedsuite: 无法创建 Wine 环境 / could not make the Wine prefix %s (see %s)\n' \
-           "$WINEPREFIX" "$log" >&2
-         exit 1 ;;
-    esac
-    link="$WINEPREFIX/drive_c$local_dir/TavoMedSuite/records"
+    # %LOCALAPPDATA%: the one user folder of a prefix of one's own, whatever name Wine gave it.
+    local_dir=""
+    for d in "$WINEPREFIX"/drive_c/users/*/AppData/Local; do
+      case "$d" in */users/Public/*) ;; *) [ -d "$d" ] && local_dir="$d" ;; esac
+    done
+    if [ -z "$local_dir" ]; then
+      printf 'tavomedsuite: 无法创建 Wine 环境 / could not make the Wine prefix %s (see %s)\n' "$WINEPREFIX" "$log" >&2
+      exit 1
+    fi
+    link="$local_dir/TavoMedSuite/records"
     mkdir -p "$(documents)/TavoMedSuite/records" "${link%/records}"
     [ -e "$link" ] || [ -L "$link" ] || ln -s "$(documents)/TavoMedSuite/records" "$link"
     printf '%s\n' "$link" >"$WINEPREFIX/.tavomedsuite-ready"
