@@ -116,9 +116,8 @@ def use_installed(home, env, programs, records):
         for x in (96, 250):  # Calculate, then Save
             run(["xdotool", "mousemove", "--window", window[0], str(x), "688", "click", "1"], env=env)
             time.sleep(1)
-        saved = os.path.join(records, "T119.csv")
-        check("a Save lands in the documents folder", wait_for(lambda: os.path.exists(saved), 30)
-              and "22.49" in read(saved).decode("utf-8", "replace"), os.listdir(records))
+        check("a Save lands in the documents folder", wait_for(lambda: os.path.exists(records + "/T119.csv"), 30)
+              and "22.49" in read(records + "/T119.csv").decode("utf-8", "replace"), os.listdir(records))
     finally:
         run(["wineserver", "-k"], env=dict(env, WINEPREFIX=prefix))
         program.kill()
