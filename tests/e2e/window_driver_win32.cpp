@@ -271,16 +271,6 @@ void mouseClick(HWND control) {
     SendInput(2, input, sizeof(INPUT));
 }
 
-void mouseClickAt(HWND window, POINT at) {
-    ClientToScreen(window, &at);
-    SetCursorPos(at.x, at.y);
-    INPUT input[2]{};
-    input[0].type = input[1].type = INPUT_MOUSE;
-    input[0].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
-    input[1].mi.dwFlags = MOUSEEVENTF_LEFTUP;
-    SendInput(2, input, sizeof(INPUT));
-}
-
 void pressKey(WORD key) {
     INPUT input[2]{};
     input[0].type = input[1].type = INPUT_KEYBOARD;
@@ -703,10 +693,11 @@ std::vector<WantedControl> expectedControls(const ToolDef& tool) {
         const InputField& field = tool.inputs[i];
         const int top = 150 + 34 * i;
         rows.push_back({L"Static", 0, 0x50000002, 24, top + 1, 184, 22, 0, field.label});
-        // A list's closed height follows its font: not written out.
+        // A list's closed height follows its font: not written out. The system
+        // hands WS_VSCROLL on to the dropped list.
         if (field.choiceCount > 0) {
             rows.push_back(
-                {L"ComboBox", 0, 0x50200003, 216, top - 4, 236, -1, 2000 + i, defaultShown(field)});
+                {L"ComboBox", 0, 0x50000003, 216, top - 4, 236, -1, 2000 + i, defaultShown(field)});
             continue;
         }
         rows.push_back(
@@ -1548,14 +1539,14 @@ void checkChoiceLists() {
         const int initial = defaultChoice(field);
         expectNumber(selectionOf(i), initial, "the default's item is selected");
         if (!dropByClick(list)) continue;
-        COMBOBOXINFO info{};
-        info.cbSize = sizeof info;
-        GetComboBoxInfo(list, &info);
+        // The dropped list is a pop-up of the program's own.
+        HWND dropped = findTopWindow(L"ComboLBox", nullptr);
+        if (!expect(dropped != nullptr, "the dropped list is shown")) continue;
         RECT inside{}, last{};
-        GetClientRect(info.hwndList, &inside);
-        sendTo(info.hwndList, LB_GETITEMRECT, static_cast<WPARAM>(field.choiceCount - 1),
+        GetClientRect(dropped, &inside);
+        sendTo(dropped, LB_GETITEMRECT, static_cast<WPARAM>(field.choiceCount - 1),
                reinterpret_cast<LPARAM>(&last));
-        expect(sendTo(info.hwndList, LB_GETTOPINDEX, 0, 0) == 0 && last.bottom <= inside.bottom,
+        expect(sendTo(dropped, LB_GETTOPINDEX, 0, 0) == 0 && last.bottom <= inside.bottom,
                "the dropped list shows every item",
                "last item ends at " + std::to_string(last.bottom) + ", the list at " +
                    std::to_string(inside.bottom));
@@ -1570,12 +1561,26 @@ void checkChoiceLists() {
             expectNoMessageBox("F5 and Enter in a dropped list");
             expectText(textOf(app.report), L"", "F5 and Enter in a dropped list calculate nothing");
             expectNumber(selectionOf(i), initial, "Enter keeps the highlighted item");
-            if (!dropByClick(list)) continue;
+            // A second click on the same spot would be a double-click.
+            sendTo(list, CB_SHOWDROPDOWN, TRUE, 0);
         }
+        // Once the drop's button-up is handled the dropped list holds the mouse:
+        // a click before that would close it unchanged.
+        waitUntil(
+            [&] {
+                GUITHREADINFO info{};
+                info.cbSize = sizeof info;
+                return GetGUIThreadInfo(app.thread, &info) && info.hwndCapture == dropped;
+            },
+            2000);
         const int pick = (initial + 1) % field.choiceCount;
         RECT item{};
-        sendTo(info.hwndList, LB_GETITEMRECT, static_cast<WPARAM>(pick), reinterpret_cast<LPARAM>(&item));
-        mouseClickAt(info.hwndList, {(item.left + item.right) / 2, (item.top + item.bottom) / 2});
+        sendTo(dropped, LB_GETITEMRECT, static_cast<WPARAM>(pick), reinterpret_cast<LPARAM>(&item));
+        // The item's click as the list receives it, in order after the drop's.
+        const LPARAM at = MAKELPARAM((item.left + item.right) / 2, (item.top + item.bottom) / 2);
+        PostMessageW(dropped, WM_MOUSEMOVE, 0, at);
+        PostMessageW(dropped, WM_LBUTTONDOWN, MK_LBUTTON, at);
+        PostMessageW(dropped, WM_LBUTTONUP, 0, at);
         expect(waitUntil([&] { return !listDropped(list); }, 5000), "a click on an item closes the list");
         expectNumber(selectionOf(i), pick, "the clicked item is selected");
         expectText(textOf(list), choiceText(field.choices[pick]), "the list shows the clicked item");
