@@ -148,7 +148,8 @@ def main():
     setup, archive = "%s-%s-win64-setup.exe" % (SUITE, version), "%s-%s-win64.zip" % (SUITE, version)
     lines = read(os.path.join(ROOT, "build", "package", "programs.txt")).decode().splitlines()
     programs = [tuple(line.split("|")[:3]) for line in lines]
-    check("twelve programs", len(programs) == 12, programs)
+    listed = re.findall(r'^\s*"(\d+)\|', read(os.path.join(ROOT, "tools", "suite.cmake")).decode(), re.M)
+    check("every program of the build list", [p[0] for p in programs] == listed and listed != [], programs)
 
     sums = subprocess.run(["sha256sum", "-c", "SHA256SUMS"], cwd=DIST, stdout=subprocess.PIPE, text=True,
                           env=dict(os.environ, LC_ALL="C"))
