@@ -105,4 +105,7 @@ Description: clinical calculators for hospital staff, run with Wine
 $description
 CONTROL
 chmod 0644 "$root/DEBIAN/control" "$root/DEBIAN/md5sums"
-dpkg-deb --root-owner-group -Zxz --build "$root" "$out" >/dev/null
+# The same programs give the same package: times from the changelog.
+SOURCE_DATE_EPOCH="$(date -d "$(sed -n 's/^ -- .*>  //p' resources/deb/changelog)" +%s)"
+find "$root" -exec touch -h -d "@$SOURCE_DATE_EPOCH" {} +
+SOURCE_DATE_EPOCH="$SOURCE_DATE_EPOCH" dpkg-deb --root-owner-group -Zxz --build "$root" "$out" >/dev/null
