@@ -240,8 +240,8 @@ std::wstring composeProgramList(const ToolDef* const* tools, int32_t count) {
     std::wstring list;
     wchar_t line[kLineCapacity];
     for (int32_t i = 0; i < count; ++i) {
-        formatText(line, kLineCapacity, L"%d|%ls|%ls\n", tools[i]->number, tools[i]->name,
-                   tools[i]->category);
+        formatText(line, kLineCapacity, L"%d|%ls|%ls|%ls\n", tools[i]->number, tools[i]->name,
+                   tools[i]->category, tools[i]->description != nullptr ? tools[i]->description : L"");
         list += line;
     }
     return list;

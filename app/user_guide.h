@@ -24,7 +24,7 @@ std::vector<GuideCode> cautionCodes(const ToolDef& tool);
 
 // The whole guide, tools in the order given, lines ending in CR LF.
 std::wstring composeUserGuide(const ToolDef* const* tools, int32_t count);
-// "<number>|<name>|<category>" and LF per tool.
+// "<number>|<name>|<category>|<description>" and LF per tool (the description may be empty).
 std::wstring composeProgramList(const ToolDef* const* tools, int32_t count);
 
 // UTF-8, with a byte-order mark when asked; empty when the text cannot be encoded.

@@ -10,6 +10,7 @@ packages=(
   wine wine64 xvfb xauth x11-utils fonts-wqy-zenhei
   clang libclang-rt-14-dev
   nsis
+  dpkg-dev lintian desktop-file-utils xdotool
 )
 
 missing=()

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Builds the Windows programs if needed and writes the suite's hand-out files
-# to build/dist: the 64-bit installer, the portable zip, SHA256SUMS and the
-# user guide. MEDTOOL_WINDOWS_BUILD_DIR names another Windows build folder
+# to build/dist: the 64-bit installer, the portable zip, the Debian package,
+# SHA256SUMS and the user guide. MEDTOOL_WINDOWS_BUILD_DIR names another Windows build folder
 # (default build/windows).
 set -euo pipefail
 cd "$(dirname "${BASH_SOURCE[0]}")/.."
@@ -41,7 +41,7 @@ mkdir -p "$files" "$dist"
 cp "$work/guide.txt" "$files/$guide"
 
 names=()
-while IFS='|' read -r number name category; do
+while IFS='|' read -r number name category _; do
   [ -n "$number" ] || continue
   [ -f "$build/$name.exe" ] || { echo "package: $build/$name.exe not built (tool $number, $category)" >&2; exit 1; }
   cp "$build/$name.exe" "$files/$name.exe"
@@ -93,7 +93,12 @@ with zipfile.ZipFile(out, "w", zipfile.ZIP_DEFLATED, compresslevel=9) as z:
             z.writestr(info, f.read())
 PY
 
+# The Debian package takes its programs from the zip.
+deb="tavomedsuite_${version}_amd64.deb"
+./scripts/package-deb.sh "$dist/$zip" "$work/programs.txt" "$build/resources/medtool.ico" "$version" \
+  "$work/deb" "$dist/$deb"
+
 cp "$files/$guide" "$dist/$guide"
-(cd "$dist" && sha256sum "$setup" "$zip" >SHA256SUMS)
-echo "package: $(cd "$dist" && ls -l "$setup" "$zip" | awk '{print $5, $NF}' | paste -sd ';' -)"
+(cd "$dist" && sha256sum "$setup" "$zip" "$deb" >SHA256SUMS)
+echo "package: $(cd "$dist" && ls -l "$setup" "$zip" "$deb" | awk '{print $5, $NF}' | paste -sd ';' -)"
 echo "package: written to $dist"

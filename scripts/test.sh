@@ -36,12 +36,14 @@ echo "=== package"
 started=$(date +%s)
 ./scripts/package.sh
 log="build/package-check.log"
-if python3 -B tests/package/check_package.py "$PWD" "$PWD/build/windows" "$PWD/build/wineprefix-install" 2>&1 |
+# Then the Debian package, whatever the installer's checks found: its contents, and installed, used and purged.
+if { python3 -B tests/package/check_package.py "$PWD" "$PWD/build/windows" "$PWD/build/wineprefix-install"
+  first=$?; python3 -B tests/package/check_deb.py "$PWD" "$PWD/build/windows" && [ "$first" = 0 ]; } 2>&1 |
   tee "$log"; then
-  summary+=("$(tail -n 1 "$log")")
+  summary+=("$(grep -E '^(package|deb): [0-9]+ passed' "$log" | paste -sd ';' -)")
   echo "package and its checks took $(($(date +%s) - started)) s"
 else
-  summary+=("package: FAILED ($(tail -n 1 "$log"))")
+  summary+=("package: FAILED ($(grep -E '^(package|deb): [0-9]+ passed' "$log" | paste -sd ';' -))")
   printf '%s\n' "${summary[@]}"
   exit 1
 fi

