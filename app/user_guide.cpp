@@ -175,7 +175,8 @@ std::wstring composeUserGuide(const ToolDef* const* tools, int32_t count) {
     guide.line(L"  安装版：双击桌面或“开始”菜单“TavoMedSuite”文件夹中的“%ls”；", kLauncherTitle);
     guide.line(L"  免安装版：解压后双击 %ls.exe（须与各程序在同一文件夹）。", kLauncherTitle);
     guide.line(L"  1. 窗口按分类列出全部 %d 个工具（编号、名称、分类）。", count);
-    guide.line(L"  2. 在搜索框中输入名称、编号、分类或用途中的文字，列表随输入立即筛选（英文字母不分大小写）；");
+    guide.line(
+        L"  2. 在搜索框中输入名称、编号、分类或用途中的文字，列表随输入立即筛选（英文字母不分大小写）；");
     guide.line(L"     按 Esc 清空搜索框，重新列出全部工具。");
     guide.line(L"  3. 用 ↑/↓ 选择工具，下方显示其用途、参考依据与注意事项；");
     guide.line(L"     按 Enter、双击或点击“打开 (Enter)”打开所选工具，工具箱保持打开，可继续打开其他工具。");

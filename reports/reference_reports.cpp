@@ -12,8 +12,7 @@ struct SelectorRow {
     const wchar_t* lines[3];
 };
 
-template <size_t N>
-bool hasRow(const SelectorRow (&rows)[N], int32_t selector) {
+template <size_t N> bool hasRow(const SelectorRow (&rows)[N], int32_t selector) {
     for (const SelectorRow& row : rows) {
         if (row.selector == selector) return true;
     }

@@ -38,7 +38,8 @@ TEST(Launcher, SearchTextLeavesTheseToolsInListOrder) {
     for (size_t i = 0; i < std::size(kTools); ++i)
         tools[i] = &kTools[i];
     const ToolDef* ordered[kMaxLauncherTools];
-    const int32_t count = orderTools(tools, static_cast<int32_t>(std::size(kTools)), ordered, kMaxLauncherTools);
+    const int32_t count =
+        orderTools(tools, static_cast<int32_t>(std::size(kTools)), ordered, kMaxLauncherTools);
     const std::vector<int32_t> all = {130, 301, 119, 205, 210, 302, 303};
     ASSERT_EQ(all, numbersOf(ordered, count));
 

@@ -48,7 +48,8 @@ int32_t orderTools(const ToolDef* const* tools, int32_t count, const ToolDef** o
         const ToolDef* tool = tools[i];
         const int32_t r = categoryRank(tools, count, *tool);
         int32_t at = i;
-        while (at > 0 && (rank[at - 1] > r || (rank[at - 1] == r && ordered[at - 1]->number > tool->number))) {
+        while (at > 0 &&
+               (rank[at - 1] > r || (rank[at - 1] == r && ordered[at - 1]->number > tool->number))) {
             ordered[at] = ordered[at - 1];
             rank[at] = rank[at - 1];
             --at;
@@ -79,8 +80,8 @@ bool toolMatches(const ToolDef& tool, const wchar_t* trimmed) {
            containsFolded(tool.category, trimmed) || containsFolded(tool.description, trimmed);
 }
 
-int32_t filterTools(const ToolDef* const* ordered, int32_t count, const wchar_t* searchText, const ToolDef** shown,
-                    int32_t capacity) {
+int32_t filterTools(const ToolDef* const* ordered, int32_t count, const wchar_t* searchText,
+                    const ToolDef** shown, int32_t capacity) {
     wchar_t trimmed[kSearchTextCapacity];
     trimSearchText(searchText, trimmed, kSearchTextCapacity);
     int32_t n = 0;
@@ -112,7 +113,8 @@ void composeToolDetail(const ToolDef& tool, wchar_t* text, int32_t capacity) {
 void composeLauncherStatus(const wchar_t* searchText, int32_t shown, wchar_t* text, int32_t capacity) {
     wchar_t trimmed[kSearchTextCapacity];
     trimSearchText(searchText, trimmed, kSearchTextCapacity);
-    formatText(text, capacity, trimmed[0] == L'\0' ? L"共 %d 个工具" : L"找到 %d 个工具", static_cast<int>(shown));
+    formatText(text, capacity, trimmed[0] == L'\0' ? L"共 %d 个工具" : L"找到 %d 个工具",
+               static_cast<int>(shown));
 }
 
 LauncherKey launcherKeyOf(uint32_t message, uint64_t key, bool inSearchBox, bool inList) {
@@ -159,9 +161,8 @@ void composeLauncherAbout(wchar_t* text, int32_t capacity) {
 namespace {
 
 constexpr uint32_t kChildVisible = win_bits::Child | win_bits::Visible;
-constexpr uint32_t kListStyle =
-    kChildVisible | win_bits::VScroll | launcher_bits::ListNotify | launcher_bits::ListUseTabStops |
-    launcher_bits::ListKeepScrollBar;
+constexpr uint32_t kListStyle = kChildVisible | win_bits::VScroll | launcher_bits::ListNotify |
+                                launcher_bits::ListUseTabStops | launcher_bits::ListKeepScrollBar;
 
 constexpr PaintStep fill(int32_t left, int32_t top, int32_t right, int32_t bottom, Colour colour) {
     return {PaintKind::Fill, left, top, right - left, bottom - top, colour, FontRole::None, 0, nullptr};
@@ -170,18 +171,18 @@ constexpr PaintStep fill(int32_t left, int32_t top, int32_t right, int32_t botto
 } // namespace
 
 const ControlRow kLauncherControls[kLauncherControlCount] = {
-    {L"EDIT", win_bits::ExClientEdge, kChildVisible | win_bits::EditAutoHScroll, 36, 114, 688, 30, kSearchBoxId,
-     FontRole::Input, L"", false, ControlSlot::None, 0},
-    {L"LISTBOX", win_bits::ExClientEdge, kListStyle, 36, 154, 688, 290, kToolListId, FontRole::Input, L"", false,
+    {L"EDIT", win_bits::ExClientEdge, kChildVisible | win_bits::EditAutoHScroll, 36, 114, 688, 30,
+     kSearchBoxId, FontRole::Input, L"", false, ControlSlot::None, 0},
+    {L"LISTBOX", win_bits::ExClientEdge, kListStyle, 36, 154, 688, 290, kToolListId, FontRole::Input, L"",
+     false, ControlSlot::None, 0},
+    {L"STATIC", 0, kChildVisible, 36, 456, 688, 116, kToolDetailId, FontRole::Label, L"", false,
      ControlSlot::None, 0},
-    {L"STATIC", 0, kChildVisible, 36, 456, 688, 116, kToolDetailId, FontRole::Label, L"", false, ControlSlot::None,
-     0},
-    {L"STATIC", 0, kChildVisible | win_bits::StaticRight, 420, 618, 320, 20, kLauncherStatusId, FontRole::Small,
-     L"", false, ControlSlot::None, 0},
+    {L"STATIC", 0, kChildVisible | win_bits::StaticRight, 420, 618, 320, 20, kLauncherStatusId,
+     FontRole::Small, L"", false, ControlSlot::None, 0},
     {L"BUTTON", 0, kChildVisible | win_bits::ButtonOwnerDraw, 20, 606, 172, 40, kOpenToolId, FontRole::None,
      L"打开 (Enter)", false, ControlSlot::None, 0},
-    {L"BUTTON", 0, kChildVisible | win_bits::ButtonOwnerDraw, 204, 606, 110, 40, kLauncherAboutId, FontRole::None,
-     L"关于", false, ControlSlot::None, 0},
+    {L"BUTTON", 0, kChildVisible | win_bits::ButtonOwnerDraw, 204, 606, 110, 40, kLauncherAboutId,
+     FontRole::None, L"关于", false, ControlSlot::None, 0},
 };
 
 const PaintStep kLauncherPaint[kLauncherPaintStepCount] = {

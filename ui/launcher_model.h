@@ -60,8 +60,8 @@ void trimSearchText(const wchar_t* text, wchar_t* trimmed, int32_t capacity);
 bool toolMatches(const ToolDef& tool, const wchar_t* trimmed);
 
 // The tools in their order that the search text (untrimmed) finds.
-int32_t filterTools(const ToolDef* const* ordered, int32_t count, const wchar_t* searchText, const ToolDef** shown,
-                    int32_t capacity);
+int32_t filterTools(const ToolDef* const* ordered, int32_t count, const wchar_t* searchText,
+                    const ToolDef** shown, int32_t capacity);
 
 // "%d\t%ls\t%ls": number, name, category.
 void composeListLine(const ToolDef& tool, wchar_t* text, int32_t capacity);

@@ -41,8 +41,9 @@ HFONT fontOf(FontRole role) {
 void createFontsAndBrush() {
     for (int32_t i = 0; i < kFontCount; ++i) {
         const FontParams& font = kFontTable[i];
-        launcher.fonts[i] = CreateFontW(font.height, 0, 0, 0, font.weight, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
-                                        OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, CLEARTYPE_QUALITY, 0, font.face);
+        launcher.fonts[i] =
+            CreateFontW(font.height, 0, 0, 0, font.weight, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
+                        OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, CLEARTYPE_QUALITY, 0, font.face);
     }
     launcher.panelBrush = CreateSolidBrush(colorRef(colours::Panel));
 }
@@ -120,8 +121,8 @@ void showStartError(const wchar_t* name, const wchar_t* reason) {
 
 // The system's own words for a failed start.
 void systemReason(DWORD error, wchar_t* reason, int32_t capacity) {
-    const DWORD length = FormatMessageW(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr, error,
-                                        0, reason, static_cast<DWORD>(capacity), nullptr);
+    const DWORD length = FormatMessageW(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr,
+                                        error, 0, reason, static_cast<DWORD>(capacity), nullptr);
     if (length == 0) formatText(reason, capacity, L"错误 %lu", static_cast<unsigned long>(error));
 }
 
@@ -143,7 +144,8 @@ void openCommand() {
     PROCESS_INFORMATION process{};
     wchar_t commandLine[kProgramPathCapacity + 2];
     formatText(commandLine, kProgramPathCapacity + 2, L"\"%ls\"", program);
-    if (!CreateProcessW(program, commandLine, nullptr, nullptr, FALSE, 0, nullptr, folder, &startup, &process)) {
+    if (!CreateProcessW(program, commandLine, nullptr, nullptr, FALSE, 0, nullptr, folder, &startup,
+                        &process)) {
         const DWORD error = GetLastError();
         wchar_t reason[kLauncherMessageCapacity / 2];
         if (error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND)
@@ -220,9 +222,9 @@ void keepControl(int32_t id, HWND control) {
 void createControls(HWND window) {
     launcher.window = window;
     for (const ControlRow& row : kLauncherControls) {
-        HWND control = CreateWindowExW(row.exStyle, row.className, row.text, row.style, row.x, row.y, row.width,
-                                       row.height, window, reinterpret_cast<HMENU>(static_cast<INT_PTR>(row.id)),
-                                       launcher.instance, nullptr);
+        HWND control = CreateWindowExW(
+            row.exStyle, row.className, row.text, row.style, row.x, row.y, row.width, row.height, window,
+            reinterpret_cast<HMENU>(static_cast<INT_PTR>(row.id)), launcher.instance, nullptr);
         HFONT font = fontOf(row.font);
         if (font != nullptr) SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
         keepControl(row.id, control);
@@ -260,7 +262,8 @@ void paintLauncher(HWND window) {
         else if (step.kind == PaintKind::Frame)
             frameBox(dc, box, step.colour);
         else
-            drawText(dc, box, step.text, step.colour, fontOf(step.font), step.extraFlags | win_bits::TextSingleLine);
+            drawText(dc, box, step.text, step.colour, fontOf(step.font),
+                     step.extraFlags | win_bits::TextSingleLine);
     }
     EndPaint(window, &paint);
 }

@@ -134,7 +134,8 @@ TEST(UserGuide, StatesUnlistedDrugsSelfTestExitCodesAndTheDisclaimer) {
 }
 
 TEST(UserGuide, BeginsWithTheLauncher) {
-    EXPECT_EQ(0u, suiteGuide().find(std::wstring(kUserGuideTitle) + L"\r\n\r\n从“" + kLauncherTitle + L"”开始\r\n"));
+    EXPECT_EQ(0u, suiteGuide().find(std::wstring(kUserGuideTitle) + L"\r\n\r\n从“" + kLauncherTitle +
+                                    L"”开始\r\n"));
 }
 
 TEST(UserGuide, BytesCarryTheMarkAndOnlyCrLf) {
