@@ -171,17 +171,18 @@ constexpr PaintStep fill(int32_t left, int32_t top, int32_t right, int32_t botto
 } // namespace
 
 const ControlRow kLauncherControls[kLauncherControlCount] = {
-    {L"EDIT", win_bits::ExClientEdge, kChildVisible | win_bits::EditAutoHScroll, 36, 114, 688, 30,
+    {L"EDIT", win_bits::ExClientEdge, kChildVisible | win_bits::EditAutoHScroll, 36, 110, 948, 30,
      kSearchBoxId, FontRole::Input, L"", false, ControlSlot::None, 0},
-    {L"LISTBOX", win_bits::ExClientEdge, kListStyle, 36, 154, 688, 290, kToolListId, FontRole::Input, L"",
+    {L"LISTBOX", win_bits::ExClientEdge, kListStyle, 36, 150, 948, 256, kToolListId, FontRole::Input, L"",
      false, ControlSlot::None, 0},
-    {L"STATIC", 0, kChildVisible, 36, 456, 688, 116, kToolDetailId, FontRole::Label, L"", false,
+    // Room for eleven lines: the longest reference and caution whole.
+    {L"STATIC", 0, kChildVisible, 36, 418, 948, 218, kToolDetailId, FontRole::Label, L"", false,
      ControlSlot::None, 0},
-    {L"STATIC", 0, kChildVisible | win_bits::StaticRight, 420, 618, 320, 20, kLauncherStatusId,
+    {L"STATIC", 0, kChildVisible | win_bits::StaticRight, 664, 684, 320, 20, kLauncherStatusId,
      FontRole::Small, L"", false, ControlSlot::None, 0},
-    {L"BUTTON", 0, kChildVisible | win_bits::ButtonOwnerDraw, 20, 606, 172, 40, kOpenToolId, FontRole::None,
+    {L"BUTTON", 0, kChildVisible | win_bits::ButtonOwnerDraw, 20, 668, 172, 40, kOpenToolId, FontRole::None,
      L"打开 (Enter)", false, ControlSlot::None, 0},
-    {L"BUTTON", 0, kChildVisible | win_bits::ButtonOwnerDraw, 204, 606, 110, 40, kLauncherAboutId,
+    {L"BUTTON", 0, kChildVisible | win_bits::ButtonOwnerDraw, 204, 668, 110, 40, kLauncherAboutId,
      FontRole::None, L"关于", false, ControlSlot::None, 0},
 };
 
@@ -191,7 +192,7 @@ const PaintStep kLauncherPaint[kLauncherPaintStepCount] = {
     fill(0, 0, 8, 88, colours::AccentStrip),
     {PaintKind::Text, 26, 12, 700, 38, colours::TitleText, FontRole::Title, 0, kLauncherTitle},
     {PaintKind::Text, 28, 48, 720, 28, colours::SubtitleText, FontRole::Heading, 0, kLauncherSubtitle},
-    fill(20, 100, 740, 580, colours::Panel),
-    {PaintKind::Frame, 20, 100, 720, 480, colours::PanelOutline, FontRole::None, 0, nullptr},
-    fill(0, 592, kLauncherClientWidth, kLauncherClientHeight, colours::FooterBand),
+    fill(20, 96, 1000, 648, colours::Panel),
+    {PaintKind::Frame, 20, 96, 980, 552, colours::PanelOutline, FontRole::None, 0, nullptr},
+    fill(0, 660, kLauncherClientWidth, kLauncherClientHeight, colours::FooterBand),
 };

@@ -22,8 +22,9 @@ constexpr int32_t kLauncherStatusId = 4004;
 constexpr int32_t kOpenToolId = 4005;
 constexpr int32_t kLauncherAboutId = 4006;
 
-constexpr int32_t kLauncherClientWidth = 760;
-constexpr int32_t kLauncherClientHeight = 660;
+// The tools' size: the same panels, buttons and footer, and room for long references.
+constexpr int32_t kLauncherClientWidth = kClientWidth;
+constexpr int32_t kLauncherClientHeight = kClientHeight;
 
 // The suite may grow; the launcher's own tables hold at most this many tools.
 constexpr int32_t kMaxLauncherTools = 256;
