@@ -188,13 +188,25 @@ void drawSearchCue(HWND box) {
     ReleaseDC(box, dc);
 }
 
+// Some edit controls repaint themselves outside WM_PAINT when the focus comes
+// or goes, wiping the cue: a paint of our own puts it back.
+void onSearchBoxFocus(HWND box) {
+    if (GetWindowTextLengthW(box) == 0) InvalidateRect(box, nullptr, TRUE);
+}
+
 LRESULT CALLBACK searchBoxProc(HWND box, UINT message, WPARAM wParam, LPARAM lParam) {
     const LRESULT result = CallWindowProcW(launcher.searchBoxProc, box, message, wParam, lParam);
-    if (message == WM_PAINT) drawSearchCue(box);
-    // Some edit controls repaint themselves outside WM_PAINT when the focus
-    // comes or goes, wiping the cue: a paint of our own puts it back.
-    if ((message == WM_SETFOCUS || message == WM_KILLFOCUS) && GetWindowTextLengthW(box) == 0)
-        InvalidateRect(box, nullptr, TRUE);
+    switch (message) {
+    case WM_PAINT:
+        drawSearchCue(box);
+        break;
+    case WM_SETFOCUS:
+    case WM_KILLFOCUS:
+        onSearchBoxFocus(box);
+        break;
+    default:
+        break;
+    }
     return result;
 }
 
