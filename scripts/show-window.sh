@@ -48,7 +48,7 @@ start_xvfb
 # Wine's complaints (the display going away at the end) only matter on failure.
 "$here/wine-run.sh" "$exe" 2>"$wine_log" &
 program_pid=$!
-if ! python3 "$here/screenshot.py" x11 "$shot" --wait-width 700 --timeout 90; then
+if ! python3 "$here/screenshot.py" x11 "$shot" --wait-width 900 --timeout 90; then
   kill -0 "$program_pid" 2>/dev/null || echo "the program ended before its window came up" >&2
   cat "$wine_log" >&2
   exit 1
