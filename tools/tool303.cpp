@@ -3,38 +3,19 @@
 
 namespace {
 
-constexpr InputChoice kFeed[] = {
+constexpr InputChoice kSelfCare[] = {
     {0.0, L"需极大帮助或依赖"},
     {5.0, L"需部分帮助"},
     {10.0, L"自理"},
 };
-constexpr InputChoice kBath[] = {
+constexpr InputChoice kWash[] = {
     {0.0, L"需他人帮助"},
     {5.0, L"自理"},
 };
-constexpr InputChoice kGroom[] = {
-    {0.0, L"需他人帮助"},
-    {5.0, L"自理"},
-};
-constexpr InputChoice kDress[] = {
-    {0.0, L"需极大帮助或依赖"},
-    {5.0, L"需部分帮助"},
-    {10.0, L"自理"},
-};
-constexpr InputChoice kBowel[] = {
+constexpr InputChoice kContinence[] = {
     {0.0, L"完全失控"},
     {5.0, L"偶尔失控"},
     {10.0, L"能控制"},
-};
-constexpr InputChoice kBlad[] = {
-    {0.0, L"完全失控"},
-    {5.0, L"偶尔失控"},
-    {10.0, L"能控制"},
-};
-constexpr InputChoice kToil[] = {
-    {0.0, L"需极大帮助或依赖"},
-    {5.0, L"需部分帮助"},
-    {10.0, L"自理"},
 };
 constexpr InputChoice kTrans[] = {
     {0.0, L"完全依赖"},
@@ -55,13 +36,13 @@ constexpr InputChoice kStair[] = {
 };
 
 constexpr InputField kInputs[] = {
-    {"feed", L"进食", nullptr, 10.0, countOf(kFeed), kFeed},
-    {"bath", L"洗澡", nullptr, 5.0, countOf(kBath), kBath},
-    {"groom", L"修饰", nullptr, 5.0, countOf(kGroom), kGroom},
-    {"dress", L"穿衣", nullptr, 10.0, countOf(kDress), kDress},
-    {"bowel", L"控制大便", nullptr, 10.0, countOf(kBowel), kBowel},
-    {"blad", L"控制小便", nullptr, 10.0, countOf(kBlad), kBlad},
-    {"toil", L"如厕", nullptr, 10.0, countOf(kToil), kToil},
+    {"feed", L"进食", nullptr, 10.0, countOf(kSelfCare), kSelfCare},
+    {"bath", L"洗澡", nullptr, 5.0, countOf(kWash), kWash},
+    {"groom", L"修饰", nullptr, 5.0, countOf(kWash), kWash},
+    {"dress", L"穿衣", nullptr, 10.0, countOf(kSelfCare), kSelfCare},
+    {"bowel", L"控制大便", nullptr, 10.0, countOf(kContinence), kContinence},
+    {"blad", L"控制小便", nullptr, 10.0, countOf(kContinence), kContinence},
+    {"toil", L"如厕", nullptr, 10.0, countOf(kSelfCare), kSelfCare},
     {"trans", L"床椅转移", nullptr, 15.0, countOf(kTrans), kTrans},
     {"walk", L"平地行走", nullptr, 15.0, countOf(kWalk), kWalk},
     {"stair", L"上下楼梯", nullptr, 10.0, countOf(kStair), kStair},

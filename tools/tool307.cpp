@@ -1,65 +1,21 @@
 // Tool 307: Padua VTE risk for medical inpatients.
 #include "engine/tool.h"
+#include "tools/choices.h"
 
 namespace {
 
-constexpr InputChoice kCa[] = {
-    {0.0, L"否"},
-    {3.0, L"是"},
-};
-constexpr InputChoice kVte[] = {
-    {0.0, L"否"},
-    {3.0, L"是"},
-};
-constexpr InputChoice kImmob[] = {
-    {0.0, L"否"},
-    {3.0, L"是"},
-};
-constexpr InputChoice kThromb[] = {
-    {0.0, L"否"},
-    {3.0, L"是"},
-};
-constexpr InputChoice kTrauma[] = {
-    {0.0, L"否"},
-    {2.0, L"是"},
-};
-constexpr InputChoice kOld[] = {
-    {0.0, L"否"},
-    {1.0, L"是"},
-};
-constexpr InputChoice kHf[] = {
-    {0.0, L"否"},
-    {1.0, L"是"},
-};
-constexpr InputChoice kAmi[] = {
-    {0.0, L"否"},
-    {1.0, L"是"},
-};
-constexpr InputChoice kInf[] = {
-    {0.0, L"否"},
-    {1.0, L"是"},
-};
-constexpr InputChoice kObes[] = {
-    {0.0, L"否"},
-    {1.0, L"是"},
-};
-constexpr InputChoice kHorm[] = {
-    {0.0, L"否"},
-    {1.0, L"是"},
-};
-
 constexpr InputField kInputs[] = {
-    {"ca", L"活动性恶性肿瘤", nullptr, 0.0, countOf(kCa), kCa},
-    {"vte", L"既往 VTE 史", nullptr, 0.0, countOf(kVte), kVte},
-    {"immob", L"卧床制动≥3天", nullptr, 0.0, countOf(kImmob), kImmob},
-    {"thromb", L"已知易栓症", nullptr, 0.0, countOf(kThromb), kThromb},
-    {"trauma", L"近1月创伤或手术", nullptr, 0.0, countOf(kTrauma), kTrauma},
-    {"old", L"年龄≥70岁", nullptr, 0.0, countOf(kOld), kOld},
-    {"hf", L"心/呼吸衰竭", nullptr, 0.0, countOf(kHf), kHf},
-    {"ami", L"急性心梗或脑梗", nullptr, 0.0, countOf(kAmi), kAmi},
-    {"inf", L"急性感染/风湿病", nullptr, 0.0, countOf(kInf), kInf},
-    {"obes", L"BMI≥30", nullptr, 0.0, countOf(kObes), kObes},
-    {"horm", L"正在进行激素治疗", nullptr, 0.0, countOf(kHorm), kHorm},
+    {"ca", L"活动性恶性肿瘤", nullptr, 0.0, countOf(kNoYes3), kNoYes3},
+    {"vte", L"既往 VTE 史", nullptr, 0.0, countOf(kNoYes3), kNoYes3},
+    {"immob", L"卧床制动≥3天", nullptr, 0.0, countOf(kNoYes3), kNoYes3},
+    {"thromb", L"已知易栓症", nullptr, 0.0, countOf(kNoYes3), kNoYes3},
+    {"trauma", L"近1月创伤或手术", nullptr, 0.0, countOf(kNoYes2), kNoYes2},
+    {"old", L"年龄≥70岁", nullptr, 0.0, countOf(kNoYes1), kNoYes1},
+    {"hf", L"心/呼吸衰竭", nullptr, 0.0, countOf(kNoYes1), kNoYes1},
+    {"ami", L"急性心梗或脑梗", nullptr, 0.0, countOf(kNoYes1), kNoYes1},
+    {"inf", L"急性感染/风湿病", nullptr, 0.0, countOf(kNoYes1), kNoYes1},
+    {"obes", L"BMI≥30", nullptr, 0.0, countOf(kNoYes1), kNoYes1},
+    {"horm", L"正在进行激素治疗", nullptr, 0.0, countOf(kNoYes1), kNoYes1},
 };
 
 constexpr OutputField kOutputs[] = {

@@ -1,41 +1,17 @@
 // Tool 309: CHA2DS2-VASc stroke risk in atrial fibrillation.
 #include "engine/tool.h"
+#include "tools/choices.h"
 
 namespace {
-
-constexpr InputChoice kSex[] = {
-    {1.0, L"男"},
-    {2.0, L"女"},
-};
-constexpr InputChoice kChf[] = {
-    {0.0, L"否"},
-    {1.0, L"是"},
-};
-constexpr InputChoice kHtn[] = {
-    {0.0, L"否"},
-    {1.0, L"是"},
-};
-constexpr InputChoice kDm[] = {
-    {0.0, L"否"},
-    {1.0, L"是"},
-};
-constexpr InputChoice kStroke[] = {
-    {0.0, L"否"},
-    {2.0, L"是"},
-};
-constexpr InputChoice kVasc[] = {
-    {0.0, L"否"},
-    {1.0, L"是"},
-};
 
 constexpr InputField kInputs[] = {
     {"age", L"年龄", L"岁", 65.0},
     {"sex", L"性别", nullptr, 1.0, countOf(kSex), kSex},
-    {"chf", L"充血性心力衰竭", nullptr, 0.0, countOf(kChf), kChf},
-    {"htn", L"高血压", nullptr, 0.0, countOf(kHtn), kHtn},
-    {"dm", L"糖尿病", nullptr, 0.0, countOf(kDm), kDm},
-    {"stroke", L"卒中/TIA/栓塞史", nullptr, 0.0, countOf(kStroke), kStroke},
-    {"vasc", L"血管疾病", nullptr, 0.0, countOf(kVasc), kVasc},
+    {"chf", L"充血性心力衰竭", nullptr, 0.0, countOf(kNoYes1), kNoYes1},
+    {"htn", L"高血压", nullptr, 0.0, countOf(kNoYes1), kNoYes1},
+    {"dm", L"糖尿病", nullptr, 0.0, countOf(kNoYes1), kNoYes1},
+    {"stroke", L"卒中/TIA/栓塞史", nullptr, 0.0, countOf(kNoYes2), kNoYes2},
+    {"vasc", L"血管疾病", nullptr, 0.0, countOf(kNoYes1), kNoYes1},
 };
 
 constexpr OutputField kOutputs[] = {

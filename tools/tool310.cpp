@@ -1,55 +1,19 @@
 // Tool 310: HAS-BLED major-bleeding risk under anticoagulation.
 #include "engine/tool.h"
+#include "tools/choices.h"
 
 namespace {
 
-constexpr InputChoice kHtn[] = {
-    {0.0, L"否"},
-    {1.0, L"是"},
-};
-constexpr InputChoice kRenal[] = {
-    {0.0, L"否"},
-    {1.0, L"是"},
-};
-constexpr InputChoice kLiver[] = {
-    {0.0, L"否"},
-    {1.0, L"是"},
-};
-constexpr InputChoice kStroke[] = {
-    {0.0, L"否"},
-    {1.0, L"是"},
-};
-constexpr InputChoice kBleed[] = {
-    {0.0, L"否"},
-    {1.0, L"是"},
-};
-constexpr InputChoice kLabile[] = {
-    {0.0, L"否"},
-    {1.0, L"是"},
-};
-constexpr InputChoice kElderly[] = {
-    {0.0, L"否"},
-    {1.0, L"是"},
-};
-constexpr InputChoice kDrugs[] = {
-    {0.0, L"否"},
-    {1.0, L"是"},
-};
-constexpr InputChoice kAlcohol[] = {
-    {0.0, L"否"},
-    {1.0, L"是"},
-};
-
 constexpr InputField kInputs[] = {
-    {"htn", L"未控制高血压", nullptr, 0.0, countOf(kHtn), kHtn},
-    {"renal", L"肾功能异常", nullptr, 0.0, countOf(kRenal), kRenal},
-    {"liver", L"肝功能异常", nullptr, 0.0, countOf(kLiver), kLiver},
-    {"stroke", L"卒中史", nullptr, 0.0, countOf(kStroke), kStroke},
-    {"bleed", L"出血史或出血倾向", nullptr, 0.0, countOf(kBleed), kBleed},
-    {"labile", L"INR 不稳定", nullptr, 0.0, countOf(kLabile), kLabile},
-    {"elderly", L"年龄>65岁", nullptr, 0.0, countOf(kElderly), kElderly},
-    {"drugs", L"抗血小板/NSAIDs", nullptr, 0.0, countOf(kDrugs), kDrugs},
-    {"alcohol", L"饮酒≥8单位/周", nullptr, 0.0, countOf(kAlcohol), kAlcohol},
+    {"htn", L"未控制高血压", nullptr, 0.0, countOf(kNoYes1), kNoYes1},
+    {"renal", L"肾功能异常", nullptr, 0.0, countOf(kNoYes1), kNoYes1},
+    {"liver", L"肝功能异常", nullptr, 0.0, countOf(kNoYes1), kNoYes1},
+    {"stroke", L"卒中史", nullptr, 0.0, countOf(kNoYes1), kNoYes1},
+    {"bleed", L"出血史或出血倾向", nullptr, 0.0, countOf(kNoYes1), kNoYes1},
+    {"labile", L"INR 不稳定", nullptr, 0.0, countOf(kNoYes1), kNoYes1},
+    {"elderly", L"年龄>65岁", nullptr, 0.0, countOf(kNoYes1), kNoYes1},
+    {"drugs", L"抗血小板/NSAIDs", nullptr, 0.0, countOf(kNoYes1), kNoYes1},
+    {"alcohol", L"饮酒≥8单位/周", nullptr, 0.0, countOf(kNoYes1), kNoYes1},
 };
 
 constexpr OutputField kOutputs[] = {

@@ -1,59 +1,24 @@
 // Tool 315: Wells score for deep-vein thrombosis.
 #include "engine/tool.h"
+#include "tools/choices.h"
 
 namespace {
 
-constexpr InputChoice kCa[] = {
-    {0.0, L"否"},
-    {1.0, L"是"},
-};
-constexpr InputChoice kPar[] = {
-    {0.0, L"否"},
-    {1.0, L"是"},
-};
-constexpr InputChoice kBed[] = {
-    {0.0, L"否"},
-    {1.0, L"是"},
-};
-constexpr InputChoice kTend[] = {
-    {0.0, L"否"},
-    {1.0, L"是"},
-};
-constexpr InputChoice kLeg[] = {
-    {0.0, L"否"},
-    {1.0, L"是"},
-};
-constexpr InputChoice kCalf[] = {
-    {0.0, L"否"},
-    {1.0, L"是"},
-};
-constexpr InputChoice kPit[] = {
-    {0.0, L"否"},
-    {1.0, L"是"},
-};
-constexpr InputChoice kColl[] = {
-    {0.0, L"否"},
-    {1.0, L"是"},
-};
-constexpr InputChoice kPrev[] = {
-    {0.0, L"否"},
-    {1.0, L"是"},
-};
 constexpr InputChoice kAlt[] = {
     {-2.0, L"是"},
     {0.0, L"否"},
 };
 
 constexpr InputField kInputs[] = {
-    {"ca", L"活动性肿瘤", nullptr, 0.0, countOf(kCa), kCa},
-    {"par", L"下肢瘫/轻瘫/石膏", nullptr, 0.0, countOf(kPar), kPar},
-    {"bed", L"近期卧床或大手术", nullptr, 0.0, countOf(kBed), kBed},
-    {"tend", L"深静脉走行压痛", nullptr, 0.0, countOf(kTend), kTend},
-    {"leg", L"全下肢肿胀", nullptr, 0.0, countOf(kLeg), kLeg},
-    {"calf", L"小腿周径差≥3 cm", nullptr, 0.0, countOf(kCalf), kCalf},
-    {"pit", L"患肢凹陷性水肿", nullptr, 0.0, countOf(kPit), kPit},
-    {"coll", L"非曲张浅静脉侧支", nullptr, 0.0, countOf(kColl), kColl},
-    {"prev", L"既往 DVT 史", nullptr, 0.0, countOf(kPrev), kPrev},
+    {"ca", L"活动性肿瘤", nullptr, 0.0, countOf(kNoYes1), kNoYes1},
+    {"par", L"下肢瘫/轻瘫/石膏", nullptr, 0.0, countOf(kNoYes1), kNoYes1},
+    {"bed", L"近期卧床或大手术", nullptr, 0.0, countOf(kNoYes1), kNoYes1},
+    {"tend", L"深静脉走行压痛", nullptr, 0.0, countOf(kNoYes1), kNoYes1},
+    {"leg", L"全下肢肿胀", nullptr, 0.0, countOf(kNoYes1), kNoYes1},
+    {"calf", L"小腿周径差≥3 cm", nullptr, 0.0, countOf(kNoYes1), kNoYes1},
+    {"pit", L"患肢凹陷性水肿", nullptr, 0.0, countOf(kNoYes1), kNoYes1},
+    {"coll", L"非曲张浅静脉侧支", nullptr, 0.0, countOf(kNoYes1), kNoYes1},
+    {"prev", L"既往 DVT 史", nullptr, 0.0, countOf(kNoYes1), kNoYes1},
     {"alt", L"其他诊断≥DVT", nullptr, 0.0, countOf(kAlt), kAlt},
 };
 

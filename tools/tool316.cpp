@@ -1,45 +1,22 @@
 // Tool 316: Wells score for pulmonary embolism.
 #include "engine/tool.h"
+#include "tools/choices.h"
 
 namespace {
 
-constexpr InputChoice kDvt[] = {
-    {0.0, L"否"},
-    {3.0, L"是"},
-};
-constexpr InputChoice kPe[] = {
-    {0.0, L"否"},
-    {3.0, L"是"},
-};
-constexpr InputChoice kHr[] = {
+constexpr InputChoice kNoYes1_5[] = {
     {0.0, L"否"},
     {1.5, L"是"},
-};
-constexpr InputChoice kImm[] = {
-    {0.0, L"否"},
-    {1.5, L"是"},
-};
-constexpr InputChoice kPrev[] = {
-    {0.0, L"否"},
-    {1.5, L"是"},
-};
-constexpr InputChoice kHem[] = {
-    {0.0, L"否"},
-    {1.0, L"是"},
-};
-constexpr InputChoice kCa[] = {
-    {0.0, L"否"},
-    {1.0, L"是"},
 };
 
 constexpr InputField kInputs[] = {
-    {"dvt", L"DVT 症状或体征", nullptr, 0.0, countOf(kDvt), kDvt},
-    {"pe", L"其他诊断可能<PE", nullptr, 0.0, countOf(kPe), kPe},
-    {"hr", L"心率>100 次/分", nullptr, 0.0, countOf(kHr), kHr},
-    {"imm", L"近期制动或手术", nullptr, 0.0, countOf(kImm), kImm},
-    {"prev", L"既往 DVT/PE 史", nullptr, 0.0, countOf(kPrev), kPrev},
-    {"hem", L"咯血", nullptr, 0.0, countOf(kHem), kHem},
-    {"ca", L"恶性肿瘤", nullptr, 0.0, countOf(kCa), kCa},
+    {"dvt", L"DVT 症状或体征", nullptr, 0.0, countOf(kNoYes3), kNoYes3},
+    {"pe", L"其他诊断可能<PE", nullptr, 0.0, countOf(kNoYes3), kNoYes3},
+    {"hr", L"心率>100 次/分", nullptr, 0.0, countOf(kNoYes1_5), kNoYes1_5},
+    {"imm", L"近期制动或手术", nullptr, 0.0, countOf(kNoYes1_5), kNoYes1_5},
+    {"prev", L"既往 DVT/PE 史", nullptr, 0.0, countOf(kNoYes1_5), kNoYes1_5},
+    {"hem", L"咯血", nullptr, 0.0, countOf(kNoYes1), kNoYes1},
+    {"ca", L"恶性肿瘤", nullptr, 0.0, countOf(kNoYes1), kNoYes1},
 };
 
 constexpr OutputField kOutputs[] = {

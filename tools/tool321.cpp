@@ -1,12 +1,8 @@
 // Tool 321: eGFR by the 2021 creatinine equation, with the GFR stage.
 #include "engine/tool.h"
+#include "tools/choices.h"
 
 namespace {
-
-constexpr InputChoice kSex[] = {
-    {1.0, L"男"},
-    {2.0, L"女"},
-};
 
 constexpr InputField kInputs[] = {
     {"scr", L"血肌酐", L"μmol/L", 80.0},

@@ -1,12 +1,8 @@
 // Tool 322: creatinine clearance by Cockcroft-Gault.
 #include "engine/tool.h"
+#include "tools/choices.h"
 
 namespace {
-
-constexpr InputChoice kSex[] = {
-    {1.0, L"男"},
-    {2.0, L"女"},
-};
 
 constexpr InputField kInputs[] = {
     {"age", L"年龄", L"岁", 50.0},

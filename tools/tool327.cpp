@@ -1,12 +1,8 @@
 // Tool 327: QT interval corrected for heart rate by two formulas.
 #include "engine/tool.h"
+#include "tools/choices.h"
 
 namespace {
-
-constexpr InputChoice kSex[] = {
-    {1.0, L"男"},
-    {2.0, L"女"},
-};
 
 constexpr InputField kInputs[] = {
     {"qt", L"QT 间期", L"ms", 400.0},

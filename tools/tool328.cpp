@@ -1,12 +1,8 @@
 // Tool 328: predicted body weight and protective tidal volumes.
 #include "engine/tool.h"
+#include "tools/choices.h"
 
 namespace {
-
-constexpr InputChoice kSex[] = {
-    {1.0, L"男"},
-    {2.0, L"女"},
-};
 
 constexpr InputField kInputs[] = {
     {"h", L"身高", L"cm", 170.0},

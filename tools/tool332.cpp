@@ -1,12 +1,8 @@
 // Tool 332: basal and resting energy expenditure.
 #include "engine/tool.h"
+#include "tools/choices.h"
 
 namespace {
-
-constexpr InputChoice kSex[] = {
-    {1.0, L"男"},
-    {2.0, L"女"},
-};
 
 constexpr InputField kInputs[] = {
     {"sex", L"性别", nullptr, 1.0, countOf(kSex), kSex},

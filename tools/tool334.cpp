@@ -1,12 +1,8 @@
 // Tool 334: free-water deficit.
 #include "engine/tool.h"
+#include "tools/choices.h"
 
 namespace {
-
-constexpr InputChoice kSex[] = {
-    {1.0, L"男"},
-    {2.0, L"女"},
-};
 
 constexpr InputField kInputs[] = {
     {"na", L"血钠", L"mmol/L", 155.0},
