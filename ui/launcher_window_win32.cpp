@@ -3,6 +3,7 @@
 #include "ui/launcher_window_win32.h"
 
 #include "engine/text.h"
+#include "ui/gdi_win32.h"
 #include "ui/launcher_model.h"
 
 static_assert(launcher_bits::ListNotify == LBS_NOTIFY && launcher_bits::ListUseTabStops == LBS_USETABSTOPS &&
@@ -29,47 +30,15 @@ struct LauncherState {
 
 LauncherState launcher;
 
-COLORREF colorRef(Colour colour) {
-    return RGB(colour.red, colour.green, colour.blue);
-}
-
 HFONT fontOf(FontRole role) {
     const int32_t index = static_cast<int32_t>(role);
     return index >= 0 && index < kFontCount ? launcher.fonts[index] : nullptr;
 }
 
 void createFontsAndBrush() {
-    for (int32_t i = 0; i < kFontCount; ++i) {
-        const FontParams& font = kFontTable[i];
-        launcher.fonts[i] =
-            CreateFontW(font.height, 0, 0, 0, font.weight, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
-                        OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, CLEARTYPE_QUALITY, 0, font.face);
-    }
+    for (int32_t i = 0; i < kFontCount; ++i)
+        launcher.fonts[i] = createFont(kFontTable[i]);
     launcher.panelBrush = CreateSolidBrush(colorRef(colours::Panel));
-}
-
-void fillBox(HDC dc, const RECT& box, Colour colour) {
-    HBRUSH brush = CreateSolidBrush(colorRef(colour));
-    FillRect(dc, &box, brush);
-    DeleteObject(brush);
-}
-
-void frameBox(HDC dc, const RECT& box, Colour colour) {
-    HPEN pen = CreatePen(PS_SOLID, 1, colorRef(colour));
-    HGDIOBJ previousPen = SelectObject(dc, pen);
-    HGDIOBJ previousBrush = SelectObject(dc, GetStockObject(NULL_BRUSH));
-    Rectangle(dc, box.left, box.top, box.right, box.bottom);
-    SelectObject(dc, previousBrush);
-    SelectObject(dc, previousPen);
-    DeleteObject(pen);
-}
-
-void drawText(HDC dc, RECT box, const wchar_t* text, Colour colour, HFONT font, UINT flags) {
-    HGDIOBJ previousFont = SelectObject(dc, font);
-    SetBkMode(dc, TRANSPARENT);
-    SetTextColor(dc, colorRef(colour));
-    DrawTextW(dc, text, -1, &box, flags);
-    SelectObject(dc, previousFont);
 }
 
 // ---- The list
@@ -251,45 +220,20 @@ void createControls(HWND window) {
     showFiltered();
 }
 
-SIZE launcherWindowSize() {
-    RECT frame{0, 0, kLauncherClientWidth, kLauncherClientHeight};
-    AdjustWindowRect(&frame, kMainWindowStyle, FALSE);
-    return SIZE{frame.right - frame.left, frame.bottom - frame.top};
-}
-
-int centred(int screen, int size) {
-    const int position = (screen - size) / 2;
-    return position < 0 ? 0 : position;
-}
-
 // ---- Messages
 
 void paintLauncher(HWND window) {
     PAINTSTRUCT paint;
     HDC dc = BeginPaint(window, &paint);
-    for (const PaintStep& step : kLauncherPaint) {
-        const RECT box{step.x, step.y, step.x + step.width, step.y + step.height};
-        if (step.kind == PaintKind::Fill)
-            fillBox(dc, box, step.colour);
-        else if (step.kind == PaintKind::Frame)
-            frameBox(dc, box, step.colour);
-        else
-            drawText(dc, box, step.text, step.colour, fontOf(step.font),
-                     step.extraFlags | win_bits::TextSingleLine);
-    }
+    for (const PaintStep& step : kLauncherPaint)
+        paintStep(dc, step, fontOf(step.font));
     EndPaint(window, &paint);
 }
 
 void drawButton(const DRAWITEMSTRUCT& item) {
     // Open stands out as Calculate does in the tools.
-    const ButtonColours colours = buttonColours(item.CtlID == kOpenToolId ? kCalculateId : kAboutId);
-    const bool pressed = (item.itemState & ODS_SELECTED) != 0;
-    fillBox(item.hDC, item.rcItem, pressed ? colours.pressedFill : colours.fill);
-    frameBox(item.hDC, item.rcItem, colours.outline);
-    wchar_t caption[kCaptionCapacity];
-    GetWindowTextW(item.hwndItem, caption, kCaptionCapacity);
-    drawText(item.hDC, item.rcItem, caption, colours.caption, fontOf(FontRole::Button),
-             win_bits::TextSingleLine | win_bits::TextCenter);
+    drawButtonFace(item, buttonColours(item.CtlID == kOpenToolId ? kCalculateId : kAboutId),
+                   fontOf(FontRole::Button));
 }
 
 // The search box and the list: opaque, so that typing leaves no trace.
@@ -348,7 +292,7 @@ LRESULT onSetFocus() {
 }
 
 LRESULT onGetMinMaxInfo(MINMAXINFO* info) {
-    const SIZE size = launcherWindowSize();
+    const SIZE size = outerWindowSize(kLauncherClientWidth, kLauncherClientHeight);
     info->ptMinTrackSize = POINT{size.cx, size.cy};
     info->ptMaxTrackSize = POINT{size.cx, size.cy};
     return 0;
@@ -453,7 +397,7 @@ int runLauncherWindow(HINSTANCE instance, const ToolDef* const* tools, int32_t c
     windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
     windowClass.lpszClassName = kLauncherClassName;
     RegisterClassExW(&windowClass);
-    const SIZE size = launcherWindowSize();
+    const SIZE size = outerWindowSize(kLauncherClientWidth, kLauncherClientHeight);
     HWND window = CreateWindowExW(0, kLauncherClassName, kLauncherTitle, kMainWindowStyle,
                                   centred(GetSystemMetrics(SM_CXSCREEN), size.cx),
                                   centred(GetSystemMetrics(SM_CYSCREEN), size.cy), size.cx, size.cy, nullptr,

@@ -54,17 +54,10 @@ HFONT fontFor(FontRole role) {
 }
 
 SIZE mainWindowSize() {
-    RECT frame{0, 0, kClientWidth, kClientHeight};
-    AdjustWindowRect(&frame, kMainWindowStyle, FALSE);
-    return SIZE{frame.right - frame.left, frame.bottom - frame.top};
+    return outerWindowSize(kClientWidth, kClientHeight);
 }
 
 namespace {
-
-HFONT createFont(const FontParams& font) {
-    return CreateFontW(font.height, 0, 0, 0, font.weight, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
-                       OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, CLEARTYPE_QUALITY, 0, font.face);
-}
 
 void createFontsAndBrushes() {
     MainWindowState& s = mainWindowState;
@@ -87,12 +80,6 @@ void registerWindowClass(HINSTANCE instance) {
     windowClass.hbrBackground = mainWindowState.backgroundBrush;
     windowClass.lpszClassName = kWindowClassName;
     RegisterClassExW(&windowClass);
-}
-
-// Centred on the primary screen, never above or left of its origin.
-int centred(int screen, int size) {
-    const int position = (screen - size) / 2;
-    return position < 0 ? 0 : position;
 }
 
 void keepControl(const ControlRow& row, HWND control) {

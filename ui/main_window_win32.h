@@ -3,6 +3,7 @@
 
 #include <windows.h>
 
+#include "ui/gdi_win32.h"
 #include "ui/window_model.h"
 
 LRESULT CALLBACK mainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
@@ -23,15 +24,6 @@ void drawOwnerButton(const DRAWITEMSTRUCT& item);
 // WM_CTLCOLOREDIT and WM_CTLCOLORSTATIC; both answer the panel brush.
 HBRUSH colourEditControl(HDC dc);
 HBRUSH colourStaticControl(HDC dc, HWND control);
-
-void drawTextBox(HDC dc, int x, int y, int width, int height, const wchar_t* text, Colour colour, HFONT font,
-                 UINT extraFlags);
-void fillBox(HDC dc, int x, int y, int width, int height, Colour colour);
-void frameBox(HDC dc, int x, int y, int width, int height, Colour colour);
-
-inline COLORREF colorRef(Colour colour) {
-    return RGB(colour.red, colour.green, colour.blue);
-}
 
 // The font of a role (null for FontRole::None).
 HFONT fontFor(FontRole role);

@@ -722,22 +722,26 @@ std::vector<WantedControl> expectedControls(const ToolDef& tool) {
     return rows;
 }
 
-// A start may fail under load before the program shows anything: it is tried once more.
-bool start(const std::wstring& program, const std::vector<WantedControl>& controls) {
+// Starts the program and waits for its window of the class; a start may fail
+// under load before the program shows anything: it is tried once more.
+bool launchProgram(const std::wstring& program, const wchar_t* className) {
     for (int attempt = 1;; ++attempt) {
         STARTUPINFOW startup{};
         startup.cb = sizeof startup;
         std::wstring commandLine = L"\"" + program + L"\"";
         if (!CreateProcessW(program.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
                             &startup, &app.process)) {
-            expect(false, "the program starts", "CreateProcessW error " + std::to_string(GetLastError()));
+            const DWORD error = GetLastError();
+            if (attempt == 1) {
+                say("[%s] CreateProcessW error %lu: starting it once more\n", context.c_str(), error);
+                continue;
+            }
+            expect(false, "the program starts", "CreateProcessW error " + std::to_string(error));
             return false;
         }
         WaitForInputIdle(app.process.hProcess, 30000);
         waitUntil(
-            [] {
-                return (app.main = findTopWindow(L"TavoMedToolWnd", nullptr)) != nullptr || !programRunning();
-            },
+            [&] { return (app.main = findTopWindow(className, nullptr)) != nullptr || !programRunning(); },
             30000);
         if (app.main != nullptr) break;
         const bool ended = !programRunning();
@@ -755,6 +759,11 @@ bool start(const std::wstring& program, const std::vector<WantedControl>& contro
     app.thread = GetWindowThreadProcessId(app.main, nullptr);
     for (HWND child = GetWindow(app.main, GW_CHILD); child != nullptr; child = GetWindow(child, GW_HWNDNEXT))
         app.children.push_back(child);
+    return true;
+}
+
+bool start(const std::wstring& program, const std::vector<WantedControl>& controls) {
+    if (!launchProgram(program, L"TavoMedToolWnd")) return false;
     if (!expectNumber(static_cast<long long>(app.children.size()), static_cast<long long>(controls.size()),
                       "child controls"))
         return false;
@@ -1740,23 +1749,7 @@ HWND searchBox, toolList, toolDetail, toolStatus, openButton, launcherAbout;
 std::vector<const ToolDef*> ordered; // the suite in the list's order, from the core
 
 bool startLauncher(const std::wstring& program) {
-    STARTUPINFOW startup{};
-    startup.cb = sizeof startup;
-    std::wstring commandLine = L"\"" + program + L"\"";
-    if (!expect(CreateProcessW(program.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
-                               nullptr, &startup, &app.process) != FALSE,
-                "the launcher starts"))
-        return false;
-    WaitForInputIdle(app.process.hProcess, 30000);
-    waitUntil(
-        [] {
-            return (app.main = findTopWindow(kLauncherClassName, nullptr)) != nullptr || !programRunning();
-        },
-        30000);
-    if (!expect(app.main != nullptr, "its window, of a class of its own, appears")) return false;
-    app.thread = GetWindowThreadProcessId(app.main, nullptr);
-    for (HWND child = GetWindow(app.main, GW_CHILD); child != nullptr; child = GetWindow(child, GW_HWNDNEXT))
-        app.children.push_back(child);
+    if (!launchProgram(program, kLauncherClassName)) return false;
     HWND* const controls[] = {&searchBox, &toolList, &toolDetail, &toolStatus, &openButton, &launcherAbout};
     for (int i = 0; i < 6; ++i)
         *controls[i] = GetDlgItem(app.main, 4001 + i);
