@@ -1,12 +1,11 @@
 #!/usr/bin/env bash
 # Writes the suite's Debian package for Linux desktops from the portable zip,
 # so that both carry the same programs. scripts/package.sh runs it.
-# Usage: package-deb.sh <zip> <program list> <icon.ico> <version> <work folder> <output .deb>
+# Usage: package-deb.sh <zip> <program list> <launcher name> <icon.ico> <version> <work folder> <output .deb>
 set -euo pipefail
 cd "$(dirname "${BASH_SOURCE[0]}")/.."
-zip="$1" list="$2" icon="$3" version="$4" work="$5" out="$6"
+zip="$1" list="$2" launcher="$3" icon="$4" version="$5" work="$6" out="$7"
 package=tavomedsuite
-launcher="临床计算工具箱"
 root="$work/root"
 opt="$root/opt/$package"
 rm -rf "$work"
@@ -17,11 +16,6 @@ python3 - "$zip" "$opt" <<'PY'
 import sys, zipfile
 zipfile.ZipFile(sys.argv[1]).extractall(sys.argv[2])
 PY
-# The launcher comes with the zip when the build makes it; the wrapper and
-# the menu offer it only then.
-has_launcher=""
-[ -f "$opt/$launcher.exe" ] && has_launcher=yes
-
 # The wrapper carries the tool list: "<number>|<name>" lines.
 tools="$(cut -d'|' -f1,2 "$list")"
 if grep -q "'" <<<"$tools"; then echo "package: a program name holds a quote" >&2; exit 1; fi
@@ -43,11 +37,9 @@ description=" TavoMedSuite 临床工具集: small clinical calculators for hospi
  Wine prefix of each user's own, the records kept in the documents folder.
  .
  Programs:"
-if [ -n "$has_launcher" ]; then
-  desktop "$package" "$launcher" "查找并打开 TavoMedSuite 临床工具集的全部工具" 临床计算 \
-    >"$root/usr/share/applications/$package.desktop"
-  description+=$'\n'"  $launcher (the launcher: finds and starts every tool)"
-fi
+desktop "$package" "$launcher" "查找并打开 TavoMedSuite 临床工具集的全部工具" 临床计算 \
+  >"$root/usr/share/applications/$package.desktop"
+description+=$'\n'"  $launcher (the launcher: finds and starts every tool)"
 while IFS='|' read -r number name category about; do
   desktop "$package $number" "$name" "${about:-$category}" "$category;$number" \
     >"$root/usr/share/applications/$package-$number.desktop"

@@ -95,7 +95,7 @@ PY
 
 # The Debian package takes its programs from the zip.
 deb="tavomedsuite_${version}_amd64.deb"
-./scripts/package-deb.sh "$dist/$zip" "$work/programs.txt" "$build/resources/medtool.ico" "$version" \
+./scripts/package-deb.sh "$dist/$zip" "$work/programs.txt" "$launcher" "$build/resources/medtool.ico" "$version" \
   "$work/deb" "$dist/$deb"
 
 cp "$files/$guide" "$dist/$guide"

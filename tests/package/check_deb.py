@@ -32,20 +32,20 @@ def wait_for(probe, seconds):
     return probe()
 
 
-def check_contents(deb, version, programs, launcher):
+def check_contents(deb, version, programs):
     fields = dict(re.findall(r"^(\S+): (.*)$", run(["dpkg-deb", "-f", deb]).stdout.decode(), re.M))
     wanted = {"Package": PACKAGE, "Version": version, "Architecture": "amd64", "Section": "science",
               "Priority": "optional", "Depends": "wine64 | wine, fonts-wqy-zenhei | fonts-noto-cjk"}
     check("control fields and a Maintainer", all(fields.get(k) == v for k, v in wanted.items())
           and re.match(r".+ <[^@ ]+@[^@ ]+>$", fields.get("Maintainer", "")), fields)
     about = run(["dpkg-deb", "-f", deb, "Description"]).stdout.decode()
-    names = [p[1] for p in programs] + [LAUNCHER] * launcher
+    names = [p[1] for p in programs] + [LAUNCHER]
     check("description: English first line, every program in the long part", about.split("\n")[0].isascii()
           and all(" %s %s\n" % p[:2] in about for p in programs) and all(n in about for n in names), about)
     listing = [line.split(None, 5) for line in run(["dpkg-deb", "-c", deb]).stdout.decode().splitlines()]
     files = {e[5][1:]: e[0] for e in listing if not e[0].startswith("d")}
     expected = ["/opt/%s/%s" % (PACKAGE, n) for n in [n + ".exe" for n in names] + [GUIDE]] + FIXED_FILES
-    expected += ["%s-%s.desktop" % (APPS, p[0]) for p in programs] + [APPS + ".desktop"] * launcher
+    expected += ["%s-%s.desktop" % (APPS, p[0]) for p in programs] + [APPS + ".desktop"]
     check("file list, owned by root, the wrapper executable", sorted(files) == sorted(expected) and all(
         e[1] == "root/root" for e in listing) and files["/usr/bin/" + PACKAGE][3] == "x", set(files) ^ set(expected))
 
@@ -56,7 +56,7 @@ def check_contents(deb, version, programs, launcher):
         check("/opt: the zip's files, byte for byte", sorted(os.listdir(opt)) == sorted(z.namelist())
               and all(z.read(n) == read(os.path.join(opt, n)) for n in z.namelist()), os.listdir(opt))
     entries = []
-    for number, name, category, about in [("", LAUNCHER, "", None)] * launcher + programs:
+    for number, name, category, about in [("", LAUNCHER, "", None)] + programs:
         entries.append(tree + APPS + ("-" + number if number else "") + ".desktop")
         entry = dict(re.findall(r"^([^=\n]+)=(.*)$", read(entries[-1]).decode(), re.M))
         check("menu entry " + (number or "launcher"), entry["Name"] == entry["Name[zh_CN]"] == name
@@ -129,7 +129,7 @@ def main():
     lines = read(ROOT + "/build/package/programs.txt").decode().splitlines()
     programs = [tuple((line.split("|") + [""])[:4]) for line in lines]
     deb = os.path.join(DIST, "%s_%s_amd64.deb" % (PACKAGE, version))
-    check_contents(deb, version, programs, os.path.exists(os.path.join(BUILD, LAUNCHER + ".exe")))
+    check_contents(deb, version, programs)
 
     apt = ([] if os.geteuid() == 0 else ["sudo"]) + ["env", "DEBIAN_FRONTEND=noninteractive", "apt-get", "-yq",
                                                       "-o", "DPkg::Lock::Timeout=600"]
