@@ -17,6 +17,7 @@
 #include <vector>
 
 #include "engine/calculation.h"
+#include "tests/worked_examples.h"
 #include "tools/suite.h"
 #include "ui/launcher_model.h"
 
@@ -1328,44 +1329,6 @@ const Case kCases[] = {
     {211, L"2.7", kEnter, L"生化全套（红/金黄管）：", kPanelVerdict, 0, 0, nullptr, 0, nullptr},
     {211, L"0", kButton, kUnknownPanel, L"请核对套餐编号", 1, 0, nullptr, 0, nullptr},
     {211, L"-1", kButton, kUnknownPanel, L"请核对套餐编号", 1, 0, nullptr, 0, nullptr},
-    // clang-format off
-    {301, L"1;1;1;1;1;1", kButton, L"总分：6", L"极高危，至少每 2 小时翻身，使用气垫床等减压床垫", 2, 0, nullptr, kCopy | kSave, nullptr},
-    {302, L"25;0;0;20;0;0", kF5, L"总分：45", L"高危，落实防跌倒措施并悬挂警示标识", 2, 0, nullptr, kCopy | kSave, nullptr},
-    {303, L"5;0;0;5;5;5;0;5;0;0", kEnter, L"总分：25", L"重度依赖，全部需他人照护", 2, 0, nullptr, kCopy | kSave, nullptr},
-    {304, L"2;2;75", kButton, L"年龄评分：1", L"存在营养风险，需制定营养支持计划", 2, 0, nullptr, kCopy | kSave, nullptr},
-    {305, L"3;4;5", kF5, L"总分：12", L"中度意识障碍，报告医师并加强监护", 2, 0, nullptr, kCopy | kSave, nullptr},
-    {306, L"30;40;71;36;0", kEnter, L"呼吸评分：3", L"单项 3 分，立即报告医师", 2, 0, nullptr, kCopy | kSave, nullptr},
-    {307, L"3;0;0;0;0;1;0;0;0;0;0", kButton, L"总分：4", L"VTE 高危，评估出血风险后考虑药物预防", 2, 0, nullptr, kCopy | kSave, nullptr},
-    {308, L"1;11;32;85;50;80", kF5, L"评分：5", L"高危，住院治疗并评估是否入住 ICU", 2, 0, nullptr, kCopy | kSave, nullptr},
-    {309, L"74;1;0;1;0;0;0", kEnter, L"评分：2", L"推荐口服抗凝（评估出血风险）", 2, 0, nullptr, kCopy | kSave, nullptr},
-    {310, L"0;0;0;0;1;0;1;1;0", kButton, L"评分：3", L"出血高风险：纠正可逆因素并密切随访", 2, 0, nullptr, kCopy | kSave, nullptr},
-    {311, L"120;20;3;3;3", kF5, L"胆红素评分：3", L"C 级，肝功能差，手术风险高，经肝代谢药物按说明书调整", 2, 0, nullptr, kCopy | kSave, nullptr},
-    {312, L"1;1;1;0;0", kEnter, L"总分：3", L"提示重度窒息，持续复苏并查脐动脉血气", 2, 0, nullptr, kCopy | kSave, nullptr},
-    {313, L"20;95;1", kButton, L"评分：2", L"qSOFA≥2，疑似脓毒症，立即报告医师评估 SOFA", 2, 0, nullptr, kCopy | kSave, nullptr},
-    {314, L"99;50;0;19;10;85;0;15;70;1500", kF5, L"氧合指数：198", L"存在器官衰竭（单项≥3 分），立即报告医师", 2, 0, nullptr, kCopy | kSave, nullptr},
-    {315, L"1;0;0;1;0;0;0;0;0;0", kEnter, L"总分：2", L"DVT 可能（≥2 分），报告医师，评估下肢静脉超声", 2, 0, nullptr, kCopy | kSave, nullptr},
-    {316, L"3;3;0;0;0;0;0", kButton, L"总分：6.0", L"PE 可能（>4 分），立即报告医师，评估 CTPA", 2, 0, nullptr, kCopy | kSave, nullptr},
-    {317, L"2;1;1;0;0", kF5, L"总分：5", L"高危，评估出血风险，遵医嘱药物联合机械预防", 2, 0, nullptr, kCopy | kSave, nullptr},
-    {318, L"3;3;2;2;2", kEnter, L"总分：12", L"高危，每 2 小时翻身，使用减压床垫并保护骨隆突处", 2, 0, nullptr, kCopy | kSave, nullptr},
-    {319, L"1;1;1;0", kButton, L"总分：3", L"可能存在疼痛（>2 分），报告医师并遵医嘱镇痛后复评", 1, 0, nullptr, kCopy | kSave, nullptr},
-    {320, L"4", kF5, L"评分：4", L"严重躁动，防意外拔管，立即报告医师", 2, 0, nullptr, kCopy | kSave, nullptr},
-    {321, L"80;17;1", kEnter, L"eGFR：127", L"仅适用于成人，请核对肌酐与年龄", 2, 0, nullptr, kCopy | kSave, nullptr},
-    {322, L"50;0;80;2", kButton, L"肌酐清除率：0", L"仅适用于成人，请核对年龄、体重与肌酐", 2, 0, nullptr, kCopy | kSave, nullptr},
-    {323, L"40;3", kF5, L"BSA（Mosteller）：0.18", L"儿童不宜用许文生公式，改用儿科公式", 1, 0, nullptr, kCopy | kSave, nullptr},
-    {324, L"1.5;35", kEnter, L"校正血钙：1.60", L"重度低钙（<1.90），心电监护并立即报告医师", 2, 0, nullptr, kCopy | kSave, nullptr},
-    {325, L"138;103;8;40", kButton, L"AG：27.0", L"阴离子间隙升高，排查代谢性酸中毒原因", 1, 0, nullptr, kCopy | kSave, nullptr},
-    {326, L"150;40;15", kF5, L"血浆渗透压：355", L"有效渗透压≥320，警惕高渗高血糖状态", 2, 0, nullptr, kCopy | kSave, nullptr},
-    {327, L"423;84;1", kEnter, L"RR 间期：0.714", L"QTc >500 ms，尖端扭转风险高，立即报告医师", 2, 0, nullptr, kCopy | kSave, nullptr},
-    {328, L"129.5;1", kButton, L"预测体重：29.2", L"身高超出适用范围（130–250 cm）", 2, 0, nullptr, kCopy | kSave, nullptr},
-    {329, L"486;2;20", kF5, L"每小时输液量：243", L"滴速超出常规，核对医嘱，宜用输液泵", 1, 0, nullptr, kCopy | kSave, nullptr},
-    {330, L"0;30", kEnter, L"24 小时晶体液：0", L"请核对体重与烧伤面积（0–100%）", 2, 0, nullptr, kCopy | kSave, nullptr},
-    {331, L"2.9", kButton, L"每日维持液：290", L"新生儿不适用 4-2-1 法则", 1, 0, nullptr, kCopy | kSave, nullptr},
-    {332, L"2;50;160;0", kF5, L"BEE（Harris-Benedict）：717", L"仅适用于成人，请核对年龄、身高与体重", 2, 0, nullptr, kCopy | kSave, nullptr},
-    {333, L"160;5", kEnter, L"校正血钠（Katz）：160.0", L"校正血钠>155（Hillier），重度高钠，立即报告医师", 2, 0, nullptr, kCopy | kSave, nullptr},
-    {334, L"0;60;1;50", kButton, L"体液系数：0.60", L"仅适用于成人，请核对血钠、体重与年龄", 2, 0, nullptr, kCopy | kSave, nullptr},
-    {335, L"10;140;177;177", kF5, L"FENa：7.14", L"尿肌酐不高于血肌酐，核对单位（均为 μmol/L）", 2, 0, nullptr, kCopy | kSave, nullptr},
-    {336, L"15;1;20;0;1200;6", kEnter, L"单次剂量：300.000", L"超过每日最大剂量，核对医嘱", 2, 0, nullptr, kCopy | kSave, nullptr},
-    // clang-format on
 };
 
 std::vector<std::wstring> splitTexts(const wchar_t* texts) {
@@ -1728,6 +1691,20 @@ void driveProgram(const SuiteProgram& program, const ToolDef& tool, const std::w
             if (c.tool != program.number) continue;
             ++cases;
             runCase(c, screenClient);
+        }
+        // A clinical tool also runs its most severe worked example, every input typed or picked.
+        const WorkedExample* worst = nullptr;
+        for (const WorkedExample& e : kWorkedExamples)
+            if (e.tool == program.number && (worst == nullptr || e.level > worst->level)) worst = &e;
+        if (worst != nullptr) {
+            std::wstring texts;
+            for (const std::string& text : workedExampleTexts(tool, worst->inputs))
+                texts += (texts.empty() ? L"" : L";") + widen(text);
+            const How hows[] = {kButton, kF5, kEnter};
+            ++cases;
+            runCase(Case{program.number, texts.c_str(), hows[program.number % 3], nullptr, worst->verdict,
+                         worst->level, 0, nullptr, kCopy | kSave, nullptr},
+                    screenClient);
         }
         step("cases");
         expect(cases > 0, "the tool has cases");
