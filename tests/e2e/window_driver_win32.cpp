@@ -1473,8 +1473,8 @@ void checkChoiceLists() {
             // A second click on the same spot would be a double-click.
             sendTo(list, CB_SHOWDROPDOWN, TRUE, 0);
         }
-        // Once the drop's button-up is handled the dropped list holds the mouse:
-        // a click before that would close it unchanged.
+        // The item's click comes after the drop's button-up, once the dropped
+        // list holds the mouse, as a user's would.
         waitUntil(
             [&] {
                 GUITHREADINFO info{};
@@ -1485,7 +1485,7 @@ void checkChoiceLists() {
         const int pick = (initial + 1) % field.choiceCount;
         RECT item{};
         sendTo(dropped, LB_GETITEMRECT, static_cast<WPARAM>(pick), reinterpret_cast<LPARAM>(&item));
-        // The item's click as the list receives it, in order after the drop's.
+        // Posted as the list receives it: injected input could pair with the drop's click.
         const LPARAM at = MAKELPARAM((item.left + item.right) / 2, (item.top + item.bottom) / 2);
         PostMessageW(dropped, WM_MOUSEMOVE, 0, at);
         PostMessageW(dropped, WM_LBUTTONDOWN, MK_LBUTTON, at);
