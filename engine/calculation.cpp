@@ -58,6 +58,24 @@ void formatValue(const char* code, double value, wchar_t* text, int32_t capacity
     text[capacity - 1] = 0;
 }
 
+bool composeRangeVerdict(const ToolDef& tool, const double* inputValues, wchar_t* verdictText,
+                         int32_t verdictCapacity) {
+    for (int32_t i = 0; i < tool.inputCount; ++i) {
+        const InputField& input = tool.inputs[i];
+        if (!hasPlausibleRange(input)) continue;
+        const double value = inputValues[i];
+        if (value >= input.plausibleMin && value <= input.plausibleMax) continue;
+        if (input.unit != nullptr && input.unit[0] != 0)
+            formatText(verdictText, verdictCapacity, kRangeVerdict, input.label, input.plausibleMin,
+                       input.plausibleMax, input.unit);
+        else
+            formatText(verdictText, verdictCapacity, kRangeVerdictNoUnit, input.label, input.plausibleMin,
+                       input.plausibleMax);
+        return true;
+    }
+    return false;
+}
+
 int32_t runCalculation(const ToolDef& tool, const double* inputValues, wchar_t* reportText,
                        int32_t reportCapacity, wchar_t* verdictText, int32_t verdictCapacity, int32_t* level,
                        wchar_t* reportCopy, int32_t reportCopyCapacity) {
@@ -94,6 +112,12 @@ int32_t runCalculation(const ToolDef& tool, const double* inputValues, wchar_t* 
         appendText(reportText, reportCapacity, line);
     }
     if (anyFailed) appendText(reportText, reportCapacity, kPartialFailureLine);
+
+    if (composeRangeVerdict(tool, inputValues, verdictText, verdictCapacity)) {
+        *level = kLevelWarning;
+        copyText(reportCopy, reportCopyCapacity, reportText);
+        return *level;
+    }
 
     for (int32_t i = 0; i < tool.ruleCount; ++i) {
         const VerdictRule& rule = tool.rules[i];

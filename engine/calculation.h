@@ -17,6 +17,9 @@ struct CalcResult {
 };
 
 constexpr wchar_t kDefaultVerdict[] = L"请核对输入参数后重新计算";
+// The label, min, max and unit of the first typed input outside its plausible range.
+constexpr wchar_t kRangeVerdict[] = L"“%ls”超出合理范围（%g–%g %ls），请核对数值与单位";
+constexpr wchar_t kRangeVerdictNoUnit[] = L"“%ls”超出合理范围（%g–%g），请核对数值与单位";
 constexpr wchar_t kPartialFailureLine[] = L"（部分结果无法计算，请检查输入是否合理）\r\n";
 
 // Returns the level, which it also stores in *level.
@@ -24,6 +27,11 @@ int32_t runCalculation(const ToolDef& tool, const double* inputValues, wchar_t* 
                        int32_t reportCapacity, wchar_t* verdictText, int32_t verdictCapacity, int32_t* level,
                        wchar_t* reportCopy, int32_t reportCopyCapacity);
 int32_t runCalculation(const ToolDef& tool, const double* inputValues, CalcResult& result);
+
+// Writes the range verdict of the first typed input outside its plausible
+// range and returns true; false when every typed value lies inside.
+bool composeRangeVerdict(const ToolDef& tool, const double* inputValues, wchar_t* verdictText,
+                         int32_t verdictCapacity);
 
 // Renders value by an output's format code ("f0".."f3", "int", "pct",
 // "date"; null or anything else as "f2"). Always writes a terminated text.

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <cstdint>
+#include <limits>
 
 // Severity of a verdict.
 using VerdictLevel = int32_t;
@@ -47,7 +48,17 @@ struct InputField {
     // Zero: a box to type in. Defaulted so that tables without choices stay as written.
     int32_t choiceCount = 0;
     const InputChoice* choices = nullptr;
+    // A typed value outside [plausibleMin, plausibleMax], NaN included, gets the
+    // range verdict instead of a clinical one. The defaults check nothing.
+    double plausibleMin = -std::numeric_limits<double>::infinity();
+    double plausibleMax = std::numeric_limits<double>::infinity();
 };
+
+// Whether a typed input carries a plausible range to check.
+constexpr bool hasPlausibleRange(const InputField& input) {
+    return input.choiceCount == 0 && (input.plausibleMin > -std::numeric_limits<double>::infinity() ||
+                                      input.plausibleMax < std::numeric_limits<double>::infinity());
+}
 
 // The number of items in a constant table, for counts in the tool files.
 template <typename T, int32_t N> constexpr int32_t countOf(const T (&)[N]) {

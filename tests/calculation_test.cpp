@@ -36,16 +36,16 @@ TEST(RunCalculation, Tool119Cases) {
     } cases[] = {
         {170, 65, L"BMI：22.49 kg/m2\r\n理想体重：65.0 kg\r\n与理想体重差：0.0 %\r\n",
          L"体重正常，保持均衡饮食与运动", 0},
-        // h = 0: the BMI fails, shows 0.00, and rule 1 sees bmi = 0.
+        // h = 0: the BMI fails; the range check, not a rule reading the failed value, gives the verdict.
         {0, 65,
          L"BMI：0.00 kg/m2\r\n理想体重：-105.0 kg\r\n与理想体重差：-161.9 "
          L"%\r\n（部分结果无法计算，请检查输入是否合理）\r\n",
-         L"体重偏低，建议 NRS2002 筛查", 1},
-        // h = 105: the third formula divides by zero; BMI 58.96 falls to the catch-all.
+         L"“身高”超出合理范围（110–280 cm），请核对数值与单位", 2},
+        // h = 105: the third formula divides by zero; the report stays, the verdict is the range's.
         {105, 65,
          L"BMI：58.96 kg/m2\r\n理想体重：0.0 kg\r\n与理想体重差：0.0 "
          L"%\r\n（部分结果无法计算，请检查输入是否合理）\r\n",
-         L"肥胖，评估代谢指标并制定减重计划", 2},
+         L"“身高”超出合理范围（110–280 cm），请核对数值与单位", 2},
         {170, 80, L"BMI：27.68 kg/m2\r\n理想体重：65.0 kg\r\n与理想体重差：23.1 %\r\n",
          L"超重，控制总能量并增加有氧运动", 1},
         {170, 50, L"BMI：17.30 kg/m2\r\n理想体重：65.0 kg\r\n与理想体重差：-23.1 %\r\n",
@@ -59,6 +59,36 @@ TEST(RunCalculation, Tool119Cases) {
         EXPECT_EQ(r.level, c.level);
         EXPECT_EQ(r.returned, c.level);
         EXPECT_EQ(r.copy, r.report);
+    }
+}
+
+// Edges are inside, the next double beyond is not; NaN is outside; the first input in table order wins.
+TEST(RunCalculation, TypedValuesOutsideTheirRangeGetTheRangeVerdict) {
+    const wchar_t* const height = L"“身高”超出合理范围（110–280 cm），请核对数值与单位";
+    const wchar_t* const weight = L"“体重”超出合理范围（0.2–700 kg），请核对数值与单位";
+    const struct {
+        double h, w;
+        const wchar_t* verdict; // null: a rule's verdict
+    } cases[] = {
+        {110, 0.2, nullptr},
+        {280, 700, nullptr},
+        {std::nextafter(110.0, 0.0), 65, height},
+        {std::nextafter(280.0, 1e9), 65, height},
+        {170, std::nextafter(0.2, 0.0), weight},
+        {170, 6500, weight},
+        {NAN, 65, height},
+        {170, -INFINITY, weight},
+        {0, 0, height},
+    };
+    for (const auto& c : cases) {
+        const double inputs[] = {c.h, c.w};
+        RunOutcome r = run(builtinTool(), inputs);
+        if (c.verdict != nullptr) {
+            EXPECT_EQ(r.verdict, c.verdict) << c.h << " " << c.w;
+            EXPECT_EQ(r.level, kLevelWarning);
+        } else {
+            EXPECT_EQ(r.verdict.find(L"超出合理范围"), std::wstring::npos) << c.h << " " << c.w;
+        }
     }
 }
 

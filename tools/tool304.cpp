@@ -19,7 +19,7 @@ constexpr InputChoice kDis[] = {
 constexpr InputField kInputs[] = {
     {"nut", L"营养状况受损", nullptr, 0.0, countOf(kNut), kNut},
     {"dis", L"疾病严重程度", nullptr, 0.0, countOf(kDis), kDis},
-    {"age", L"年龄", L"岁", 50.0},
+    {"age", L"年龄", L"岁", 50.0, 0, nullptr, 0.0, 125.0},
 };
 
 constexpr OutputField kOutputs[] = {

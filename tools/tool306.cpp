@@ -11,10 +11,10 @@ constexpr InputChoice kAvpu[] = {
 };
 
 constexpr InputField kInputs[] = {
-    {"rr", L"呼吸频率", L"次/分", 16.0},
-    {"hr", L"心率", L"次/分", 80.0},
-    {"sbp", L"收缩压", L"mmHg", 120.0},
-    {"temp", L"体温", L"℃", 36.8},
+    {"rr", L"呼吸频率", L"次/分", 16.0, 0, nullptr, 0.0, 100.0},
+    {"hr", L"心率", L"次/分", 80.0, 0, nullptr, 0.0, 300.0},
+    {"sbp", L"收缩压", L"mmHg", 120.0, 0, nullptr, 0.0, 300.0},
+    {"temp", L"体温", L"℃", 36.8, 0, nullptr, 10.0, 50.0},
     {"avpu", L"意识 AVPU", nullptr, 0.0, countOf(kAvpu), kAvpu},
 };
 

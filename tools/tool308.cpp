@@ -10,11 +10,11 @@ constexpr InputChoice kConf[] = {
 
 constexpr InputField kInputs[] = {
     {"conf", L"意识障碍", nullptr, 0.0, countOf(kConf), kConf},
-    {"urea", L"尿素", L"mmol/L", 5.0},
-    {"rr", L"呼吸频率", L"次/分", 18.0},
-    {"sbp", L"收缩压", L"mmHg", 120.0},
-    {"dbp", L"舒张压", L"mmHg", 75.0},
-    {"age", L"年龄", L"岁", 50.0},
+    {"urea", L"尿素", L"mmol/L", 5.0, 0, nullptr, 0.2, 150.0},
+    {"rr", L"呼吸频率", L"次/分", 18.0, 0, nullptr, 0.0, 100.0},
+    {"sbp", L"收缩压", L"mmHg", 120.0, 0, nullptr, 0.0, 300.0},
+    {"dbp", L"舒张压", L"mmHg", 75.0, 0, nullptr, 0.0, 200.0},
+    {"age", L"年龄", L"岁", 50.0, 0, nullptr, 0.0, 125.0},
 };
 
 constexpr OutputField kOutputs[] = {

@@ -5,7 +5,7 @@
 namespace {
 
 constexpr InputField kInputs[] = {
-    {"age", L"年龄", L"岁", 65.0},
+    {"age", L"年龄", L"岁", 65.0, 0, nullptr, 0.0, 125.0},
     {"sex", L"性别", nullptr, 1.0, countOf(kSex), kSex},
     {"chf", L"充血性心力衰竭", nullptr, 0.0, countOf(kNoYes1), kNoYes1},
     {"htn", L"高血压", nullptr, 0.0, countOf(kNoYes1), kNoYes1},
@@ -32,8 +32,8 @@ constexpr ToolDef kTool = {
     L"Lip GY 等, Chest 2010；Hindricks G 等, 2020 ESC "
     L"心房颤动指南；中华医学会心血管病学分会等《心房颤动诊断和治疗中国指南》（2023）",
     L"充血性心力衰竭指心衰或中重度左室收缩功能障碍，高血压指高血压或正在降压治疗，血管疾病指心梗、外周动脉病"
-    L"、主动脉斑块；2023 年中国指南提出 CHA2DS2-VASc-60 评分，本工具按 ESC 2020 "
-    L"经典评分计算；不适用于中重度二尖瓣狭窄或机械瓣置换者。",
+    L"、主动脉斑块；2023 年中国指南提出 CHA2DS2-VASc-60 评分（60–64 岁计 1 分、≥65 岁计 2 "
+    L"分，其余同），本工具按 ESC 2020 经典评分计算；不适用于中重度二尖瓣狭窄或机械瓣置换者。",
     countOf(kInputs),
     kInputs,
     countOf(kOutputs),

@@ -15,9 +15,9 @@ constexpr InputChoice kHe[] = {
 };
 
 constexpr InputField kInputs[] = {
-    {"bil", L"总胆红素", L"μmol/L", 20.0},
-    {"alb", L"白蛋白", L"g/L", 40.0},
-    {"inr", L"INR", nullptr, 1.0},
+    {"bil", L"总胆红素", L"μmol/L", 20.0, 0, nullptr, 1.0, 3000.0},
+    {"alb", L"白蛋白", L"g/L", 40.0, 0, nullptr, 5.0, 70.0},
+    {"inr", L"INR", nullptr, 1.0, 0, nullptr, 0.5, 20.0},
     {"asc", L"腹水", nullptr, 1.0, countOf(kAsc), kAsc},
     {"he", L"肝性脑病", nullptr, 1.0, countOf(kHe), kHe},
 };

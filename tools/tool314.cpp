@@ -15,20 +15,20 @@ constexpr InputChoice kVaso[] = {
 };
 
 constexpr InputField kInputs[] = {
-    {"pao2", L"PaO2", L"mmHg", 95.0},
-    {"fio2", L"FiO2", L"%", 21.0},
+    {"pao2", L"PaO2", L"mmHg", 95.0, 0, nullptr, 15.0, 800.0},
+    {"fio2", L"FiO2", L"%", 21.0, 0, nullptr, 21.0, 100.0},
     {"vent", L"呼吸支持", nullptr, 0.0, countOf(kVent), kVent},
-    {"plt", L"血小板", L"×10⁹/L", 200.0},
-    {"bil", L"总胆红素", L"μmol/L", 10.0},
-    {"map", L"平均动脉压", L"mmHg", 85.0},
+    {"plt", L"血小板", L"×10^9/L", 200.0, 0, nullptr, 0.0, 5000.0},
+    {"bil", L"总胆红素", L"μmol/L", 10.0, 0, nullptr, 1.0, 3000.0},
+    {"map", L"平均动脉压", L"mmHg", 85.0, 0, nullptr, 0.0, 250.0},
     {"vaso", L"血管活性药", nullptr, 0.0, countOf(kVaso), kVaso},
-    {"gcs", L"GCS 评分", L"分", 15.0},
-    {"cr", L"血肌酐", L"μmol/L", 70.0},
-    {"uo", L"24 h 尿量", L"ml", 1500.0},
+    {"gcs", L"GCS 评分", L"分", 15.0, 0, nullptr, 3.0, 15.0},
+    {"cr", L"血肌酐", L"μmol/L", 70.0, 0, nullptr, 5.0, 4000.0},
+    {"uo", L"24 h 尿量", L"ml", 1500.0, 0, nullptr, 0.0, 30000.0},
 };
 
 constexpr OutputField kOutputs[] = {
-    {"pf", L"氧合指数", L"mmHg", "round(pao2*100/fio2)", "f0"},
+    {"pf", L"氧合指数", L"mmHg", "floor(pao2*100/fio2)", "f0"},
     {"resp", L"呼吸评分", L"分",
      "vent==1&&pf<100 ? 4 : (vent==1&&pf<200 ? 3 : (pf<300 ? 2 : (pf<400 ? 1 : 0)))", "f0"},
     {"coag", L"凝血评分", L"分", "plt<20 ? 4 : (plt<50 ? 3 : (plt<100 ? 2 : (plt<150 ? 1 : 0)))", "f0"},

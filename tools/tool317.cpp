@@ -12,10 +12,10 @@ constexpr InputChoice kAge[] = {
 
 constexpr InputField kInputs[] = {
     {"age", L"年龄", nullptr, 0.0, countOf(kAge), kAge},
-    {"n1", L"1 分栏项数", L"项", 0.0},
-    {"n2", L"2 分栏项数", L"项", 0.0},
-    {"n3", L"3 分栏项数", L"项", 0.0},
-    {"n5", L"5 分栏项数", L"项", 0.0},
+    {"n1", L"1 分栏项数", L"项", 0.0, 0, nullptr, 0.0, 20.0},
+    {"n2", L"2 分栏项数", L"项", 0.0, 0, nullptr, 0.0, 20.0},
+    {"n3", L"3 分栏项数", L"项", 0.0, 0, nullptr, 0.0, 20.0},
+    {"n5", L"5 分栏项数", L"项", 0.0, 0, nullptr, 0.0, 20.0},
 };
 
 constexpr OutputField kOutputs[] = {

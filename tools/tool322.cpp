@@ -5,9 +5,9 @@
 namespace {
 
 constexpr InputField kInputs[] = {
-    {"age", L"年龄", L"岁", 50.0},
-    {"wt", L"体重", L"kg", 60.0},
-    {"scr", L"血肌酐", L"μmol/L", 80.0},
+    {"age", L"年龄", L"岁", 50.0, 0, nullptr, 0.0, 125.0},
+    {"wt", L"体重", L"kg", 60.0, 0, nullptr, 2.0, 700.0},
+    {"scr", L"血肌酐", L"μmol/L", 80.0, 0, nullptr, 10.0, 4000.0},
     {"sex", L"性别", nullptr, 1.0, countOf(kSex), kSex},
 };
 

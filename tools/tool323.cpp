@@ -4,8 +4,8 @@
 namespace {
 
 constexpr InputField kInputs[] = {
-    {"h", L"身高", L"cm", 170.0},
-    {"w", L"体重", L"kg", 65.0},
+    {"h", L"身高", L"cm", 170.0, 0, nullptr, 20.0, 280.0},
+    {"w", L"体重", L"kg", 65.0, 0, nullptr, 0.2, 700.0},
 };
 
 constexpr OutputField kOutputs[] = {

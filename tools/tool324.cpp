@@ -4,8 +4,8 @@
 namespace {
 
 constexpr InputField kInputs[] = {
-    {"ca", L"血清总钙", L"mmol/L", 2.2},
-    {"alb", L"白蛋白", L"g/L", 40.0},
+    {"ca", L"血清总钙", L"mmol/L", 2.2, 0, nullptr, 0.5, 7.5},
+    {"alb", L"白蛋白", L"g/L", 40.0, 0, nullptr, 5.0, 70.0},
 };
 
 constexpr OutputField kOutputs[] = {

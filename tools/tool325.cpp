@@ -4,10 +4,10 @@
 namespace {
 
 constexpr InputField kInputs[] = {
-    {"na", L"钠", L"mmol/L", 140.0},
-    {"cl", L"氯", L"mmol/L", 104.0},
-    {"hco3", L"碳酸氢根", L"mmol/L", 24.0},
-    {"alb", L"白蛋白", L"g/L", 40.0},
+    {"na", L"钠", L"mmol/L", 140.0, 0, nullptr, 80.0, 300.0},
+    {"cl", L"氯", L"mmol/L", 104.0, 0, nullptr, 30.0, 250.0},
+    {"hco3", L"碳酸氢根", L"mmol/L", 24.0, 0, nullptr, 1.0, 80.0},
+    {"alb", L"白蛋白", L"g/L", 40.0, 0, nullptr, 5.0, 70.0},
 };
 
 constexpr OutputField kOutputs[] = {

@@ -5,8 +5,8 @@
 namespace {
 
 constexpr InputField kInputs[] = {
-    {"qt", L"QT 间期", L"ms", 400.0},
-    {"hr", L"心率", L"次/分", 75.0},
+    {"qt", L"QT 间期", L"ms", 400.0, 0, nullptr, 150.0, 1000.0},
+    {"hr", L"心率", L"次/分", 75.0, 0, nullptr, 10.0, 300.0},
     {"sex", L"性别", nullptr, 1.0, countOf(kSex), kSex},
 };
 

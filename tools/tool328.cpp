@@ -5,7 +5,7 @@
 namespace {
 
 constexpr InputField kInputs[] = {
-    {"h", L"身高", L"cm", 170.0},
+    {"h", L"身高", L"cm", 170.0, 0, nullptr, 20.0, 280.0},
     {"sex", L"性别", nullptr, 1.0, countOf(kSex), kSex},
 };
 

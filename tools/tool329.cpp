@@ -10,8 +10,8 @@ constexpr InputChoice kGf[] = {
 };
 
 constexpr InputField kInputs[] = {
-    {"vol", L"输液总量", L"ml", 500.0},
-    {"th", L"输液时间", L"小时", 4.0},
+    {"vol", L"输液总量", L"ml", 500.0, 0, nullptr, 5.0, 20000.0},
+    {"th", L"输液时间", L"小时", 4.0, 0, nullptr, 0.05, 24.0},
     {"gf", L"输液器滴系数", nullptr, 20.0, countOf(kGf), kGf},
 };
 

@@ -4,7 +4,7 @@
 namespace {
 
 constexpr InputField kInputs[] = {
-    {"wt", L"体重", L"kg", 15.0},
+    {"wt", L"体重", L"kg", 15.0, 0, nullptr, 0.2, 200.0},
 };
 
 constexpr OutputField kOutputs[] = {

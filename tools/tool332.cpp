@@ -6,9 +6,9 @@ namespace {
 
 constexpr InputField kInputs[] = {
     {"sex", L"性别", nullptr, 1.0, countOf(kSex), kSex},
-    {"age", L"年龄", L"岁", 50.0},
-    {"h", L"身高", L"cm", 170.0},
-    {"w", L"体重", L"kg", 65.0},
+    {"age", L"年龄", L"岁", 50.0, 0, nullptr, 0.0, 125.0},
+    {"h", L"身高", L"cm", 170.0, 0, nullptr, 50.0, 280.0},
+    {"w", L"体重", L"kg", 65.0, 0, nullptr, 2.0, 700.0},
 };
 
 constexpr OutputField kOutputs[] = {

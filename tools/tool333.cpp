@@ -4,8 +4,8 @@
 namespace {
 
 constexpr InputField kInputs[] = {
-    {"na", L"实测血钠", L"mmol/L", 130.0},
-    {"glu", L"血糖", L"mmol/L", 30.0},
+    {"na", L"实测血钠", L"mmol/L", 130.0, 0, nullptr, 80.0, 300.0},
+    {"glu", L"血糖", L"mmol/L", 30.0, 0, nullptr, 0.1, 150.0},
 };
 
 constexpr OutputField kOutputs[] = {

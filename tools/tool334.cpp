@@ -5,10 +5,10 @@
 namespace {
 
 constexpr InputField kInputs[] = {
-    {"na", L"血钠", L"mmol/L", 155.0},
-    {"wt", L"体重", L"kg", 60.0},
+    {"na", L"血钠", L"mmol/L", 155.0, 0, nullptr, 80.0, 300.0},
+    {"wt", L"体重", L"kg", 60.0, 0, nullptr, 2.0, 700.0},
     {"sex", L"性别", nullptr, 1.0, countOf(kSex), kSex},
-    {"age", L"年龄", L"岁", 50.0},
+    {"age", L"年龄", L"岁", 50.0, 0, nullptr, 0.0, 125.0},
 };
 
 constexpr OutputField kOutputs[] = {
@@ -37,7 +37,7 @@ constexpr ToolDef kTool = {
     L"版（2001）（缺水量公式）；Theisen-Toupal J, Mattison MLP. Hypernatremia in adults. Hosp Med Clin "
     L"2015;4(2)（重度高钠常用界值>155）",
     L"体液系数：男 0.6、女 0.5，≥65 岁男 0.5、女 "
-    L"0.45；高血糖者先用校正血钠；本式（TBW×(Na/140−1)）与《外科学》补水量公式〔(测得 Na−142)×体重×4（女 "
+    L"0.45；高血糖者先用校正血钠；本式（TBW×(Na/140-1)）与《外科学》补水量公式〔(测得 Na-142)×体重×4（女 "
     L"3）〕结果不同，勿混用；结果不含等渗液丢失，补液时另加当日生理需要量及继续丢失；慢性或病程不明的高钠血症"
     L"血钠下降一般每 24 小时不超过 10 mmol/L，补液种类、总量与速度由医师决定并按复查血钠调整。",
     countOf(kInputs),

@@ -4,10 +4,10 @@
 namespace {
 
 constexpr InputField kInputs[] = {
-    {"una", L"尿钠", L"mmol/L", 20.0},
-    {"pna", L"血钠", L"mmol/L", 140.0},
-    {"ucr", L"尿肌酐", L"μmol/L", 8000.0},
-    {"pcr", L"血肌酐", L"μmol/L", 150.0},
+    {"una", L"尿钠", L"mmol/L", 20.0, 0, nullptr, 1.0, 500.0},
+    {"pna", L"血钠", L"mmol/L", 140.0, 0, nullptr, 80.0, 300.0},
+    {"ucr", L"尿肌酐", L"μmol/L", 8000.0, 0, nullptr, 100.0, 50000.0},
+    {"pcr", L"血肌酐", L"μmol/L", 150.0, 0, nullptr, 10.0, 4000.0},
 };
 
 constexpr OutputField kOutputs[] = {

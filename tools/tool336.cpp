@@ -12,11 +12,11 @@ constexpr InputChoice kFreq[] = {
 };
 
 constexpr InputField kInputs[] = {
-    {"dpk", L"每千克剂量", L"mg/kg", 10.0},
+    {"dpk", L"每千克剂量", L"mg/kg", 10.0, 0, nullptr, 0.0001, 5000.0},
     {"basis", L"每千克剂量基准", nullptr, 1.0, countOf(kBasis), kBasis},
-    {"wt", L"体重", L"kg", 20.0},
-    {"mx", L"单次最大剂量", L"mg", 0.0},
-    {"mxd", L"每日最大剂量", L"mg", 0.0},
+    {"wt", L"体重", L"kg", 20.0, 0, nullptr, 0.2, 200.0},
+    {"mx", L"单次最大剂量", L"mg", 0.0, 0, nullptr, 0.0, 200000.0},
+    {"mxd", L"每日最大剂量", L"mg", 0.0, 0, nullptr, 0.0, 200000.0},
     {"freq", L"每日次数", nullptr, 3.0, countOf(kFreq), kFreq},
 };
 
