@@ -171,7 +171,10 @@ TEST(WindowControls, RowsBeyondTheStateSlotsAreLeftOut) {
     EXPECT_EQ(table.controls[kMaxInputs * 3 - 2].id, kFirstInputId + kMaxInputs - 1);
     EXPECT_EQ(shownInputCount(toolWith(inputs, kMaxInputs + 4)), kMaxInputs);
     EXPECT_EQ(shownInputCount(toolWith(inputs, -1)), 0);
-    EXPECT_EQ(inputRowTop(15), 150 + 34 * 15);
+    EXPECT_EQ(inputRowTop(14, 15), 150 + 34 * 14);
+    // The last box of a full panel ends above the buttons' row.
+    const ControlRow& lastBox = table.controls[kMaxInputs * 3 - 2];
+    EXPECT_LT(lastBox.y + lastBox.height, table.controls[table.count - 1].y);
 }
 
 TEST(WindowControls, DefaultTextsUseSixSignificantDigits) {

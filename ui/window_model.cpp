@@ -45,8 +45,8 @@ Colour staticTextColour(StaticRole role, int32_t level) {
     }
 }
 
-int32_t inputRowTop(int32_t row) {
-    return 150 + 34 * row;
+int32_t inputRowTop(int32_t row, int32_t rowCount) {
+    return 150 + (rowCount > 15 ? 32 : 34) * row;
 }
 
 int32_t shownInputCount(const ToolDef& tool) {
@@ -105,7 +105,7 @@ void buildControlTable(const ToolDef& tool, ControlTable& table) {
     const int32_t rows = shownInputCount(tool);
     for (int32_t i = 0; i < rows; ++i) {
         const InputField& field = tool.inputs[i];
-        const int32_t top = inputRowTop(i);
+        const int32_t top = inputRowTop(i, rows);
         formatDefaultText(field.defaultValue, table.defaultTexts[i], kDefaultTextCapacity);
         addControl(table, {L"STATIC", 0, kChildVisible | win_bits::StaticRight, 24, top + 1, 184, 22, 0,
                            FontRole::Label, field.label, false, ControlSlot::None, 0});
