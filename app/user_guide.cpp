@@ -103,10 +103,16 @@ void writeTool(Guide& guide, const ToolDef& tool) {
                     formatChoiceText(input.choices[c], item, kChoiceTextCapacity);
                     guide.line(L"        %ls", item);
                 }
-            } else if (input.unit != nullptr) {
-                guide.line(L"    · %ls：单位 %ls，默认 %g", input.label, input.unit, input.defaultValue);
             } else {
-                guide.line(L"    · %ls：默认 %g", input.label, input.defaultValue);
+                const bool unit = input.unit != nullptr && input.unit[0] != 0;
+                wchar_t range[kLineCapacity] = L"";
+                if (hasPlausibleRange(input))
+                    formatText(range, kLineCapacity, L"，合理范围 %g–%g%ls%ls", input.plausibleMin,
+                               input.plausibleMax, unit ? L" " : L"", unit ? input.unit : L"");
+                if (unit)
+                    guide.line(L"    · %ls：单位 %ls，默认 %g%ls", input.label, input.unit, input.defaultValue, range);
+                else
+                    guide.line(L"    · %ls：默认 %g%ls", input.label, input.defaultValue, range);
             }
         }
     }

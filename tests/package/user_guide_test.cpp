@@ -59,6 +59,17 @@ TEST(UserGuide, DescribesEveryToolItsInputsAndItsNumbers) {
         for (int32_t k = 0; k < tool.inputCount; ++k) {
             const InputField& input = tool.inputs[k];
             EXPECT_TRUE(contains(guide, L"· " + std::wstring(input.label) + L"：")) << k;
+            if (hasPlausibleRange(input)) {
+                wchar_t line[200];
+                if (input.unit != nullptr)
+                    std::swprintf(line, 200, L"· %ls：单位 %ls，默认 %g，合理范围 %g–%g %ls\r\n", input.label,
+                                  input.unit, input.defaultValue, input.plausibleMin, input.plausibleMax,
+                                  input.unit);
+                else
+                    std::swprintf(line, 200, L"· %ls：默认 %g，合理范围 %g–%g\r\n", input.label,
+                                  input.defaultValue, input.plausibleMin, input.plausibleMax);
+                EXPECT_TRUE(contains(guide, line)) << k;
+            }
             for (int32_t c = 0; c < input.choiceCount; ++c) {
                 wchar_t item[160];
                 std::swprintf(item, 160, L"\r\n        %g %ls\r\n", input.choices[c].value,
