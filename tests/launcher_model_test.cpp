@@ -98,4 +98,14 @@ TEST(Launcher, SuiteListedByBuildListCategoryThenNumber) {
     EXPECT_EQ(categories, runs);
 }
 
+TEST(Launcher, ListHeightHoldsWholeRowsOnly) {
+    const struct {
+        int32_t room, item, frame, height;
+    } cases[] = {
+        {490, 18, 4, 490}, {490, 19, 4, 479}, {490, 20, 4, 484}, {490, 0, 4, 490}, {3, 18, 4, 3},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(wholeRowsListHeight(c.room, c.item, c.frame), c.height) << c.room << " " << c.item;
+}
+
 } // namespace

@@ -154,6 +154,11 @@ void composeStartError(const wchar_t* name, const wchar_t* reason, wchar_t* text
         text[--length] = L'\0';
 }
 
+int32_t wholeRowsListHeight(int32_t room, int32_t itemHeight, int32_t frame) {
+    if (itemHeight <= 0 || room <= frame) return room;
+    return frame + (room - frame) / itemHeight * itemHeight;
+}
+
 void composeLauncherAbout(wchar_t* text, int32_t capacity) {
     formatText(text, capacity, L"TavoMedSuite 临床工具集  版本 %s\r\n\r\n%ls", MEDTOOL_VERSION, kDisclaimer);
 }
@@ -171,12 +176,14 @@ constexpr PaintStep fill(int32_t left, int32_t top, int32_t right, int32_t botto
 } // namespace
 
 const ControlRow kLauncherControls[kLauncherControlCount] = {
-    {L"EDIT", win_bits::ExClientEdge, kChildVisible | win_bits::EditAutoHScroll, 36, 110, 948, 30,
+    // The search box and the list make the left column, the detail the right.
+    {L"EDIT", win_bits::ExClientEdge, kChildVisible | win_bits::EditAutoHScroll, 36, 110, 396, 30,
      kSearchBoxId, FontRole::Input, L"", false, ControlSlot::None, 0},
-    {L"LISTBOX", win_bits::ExClientEdge, kListStyle, 36, 150, 948, 256, kToolListId, FontRole::Input, L"",
+    // Tall enough for 27 rows; cut to whole rows once its font is set.
+    {L"LISTBOX", win_bits::ExClientEdge, kListStyle, 36, 150, 396, 490, kToolListId, FontRole::Input, L"",
      false, ControlSlot::None, 0},
-    // Room for eleven lines: the longest reference and caution whole.
-    {L"STATIC", 0, kChildVisible, 36, 418, 948, 218, kToolDetailId, FontRole::Label, L"", false,
+    // The longest description, reference and caution whole.
+    {L"STATIC", 0, kChildVisible, 448, 110, 536, 530, kToolDetailId, FontRole::Label, L"", false,
      ControlSlot::None, 0},
     {L"STATIC", 0, kChildVisible | win_bits::StaticRight, 664, 684, 320, 20, kLauncherStatusId,
      FontRole::Small, L"", false, ControlSlot::None, 0},

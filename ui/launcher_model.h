@@ -32,7 +32,7 @@ constexpr int32_t kMaxLauncherTools = 256;
 // Buffer capacities in wide units, terminator included.
 constexpr int32_t kSearchTextCapacity = 128;
 constexpr int32_t kListLineCapacity = 256;
-constexpr int32_t kToolDetailCapacity = 1024;
+constexpr int32_t kToolDetailCapacity = 2048;
 constexpr int32_t kLauncherStatusCapacity = 64;
 constexpr int32_t kLauncherMessageCapacity = 1024;
 constexpr int32_t kProgramPathCapacity = 1024;
@@ -103,6 +103,10 @@ constexpr int32_t kLauncherControlCount = 6;
 
 // The controls in creation order: search box, list, detail, status, Open, About.
 extern const ControlRow kLauncherControls[kLauncherControlCount];
+
+// The list's height within its room once its font sets the item height: whole
+// rows only, frame being the pixels its border takes.
+int32_t wholeRowsListHeight(int32_t room, int32_t itemHeight, int32_t frame);
 
 // The list's tab stops in dialog units: the name's and the category's columns.
 constexpr int32_t kListTabStops[] = {30, 150};

@@ -210,6 +210,16 @@ void createControls(HWND window) {
         if (font != nullptr) SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
         keepControl(row.id, control);
     }
+    // Set after the font: created with the system font, the list would cut its last row.
+    RECT outer;
+    RECT inner;
+    GetWindowRect(launcher.list, &outer);
+    GetClientRect(launcher.list, &inner);
+    const ControlRow& listRow = kLauncherControls[1];
+    const int32_t itemHeight = static_cast<int32_t>(SendMessageW(launcher.list, LB_GETITEMHEIGHT, 0, 0));
+    SetWindowPos(launcher.list, nullptr, 0, 0, listRow.width,
+                 wholeRowsListHeight(listRow.height, itemHeight, (outer.bottom - outer.top) - inner.bottom),
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     int tabStops[sizeof kListTabStops / sizeof kListTabStops[0]];
     for (size_t i = 0; i < sizeof kListTabStops / sizeof kListTabStops[0]; ++i)
         tabStops[i] = kListTabStops[i];

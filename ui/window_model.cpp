@@ -46,7 +46,7 @@ Colour staticTextColour(StaticRole role, int32_t level) {
 }
 
 int32_t inputRowTop(int32_t row, int32_t rowCount) {
-    return 150 + (rowCount > 15 ? 32 : 34) * row;
+    return 150 + (rowCount > 15 ? 31 : 34) * row;
 }
 
 int32_t shownInputCount(const ToolDef& tool) {

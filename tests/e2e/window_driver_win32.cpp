@@ -695,7 +695,7 @@ std::vector<WantedControl> expectedControls(const ToolDef& tool) {
     std::vector<WantedControl> rows;
     for (int i = 0; i < tool.inputCount; ++i) {
         const InputField& field = tool.inputs[i];
-        const int top = 150 + 34 * i;
+        const int top = 150 + (tool.inputCount > 15 ? 31 : 34) * i; // sixteen rows close up
         rows.push_back({L"Static", 0, 0x50000002, 24, top + 1, 184, 22, 0, field.label});
         // A list's closed height follows its font: not written out. The system
         // hands WS_VSCROLL on to the dropped list.
@@ -1064,12 +1064,13 @@ void checkInputErrors() {
     } lenient[] = {
         {L"170", L"12abc", L"BMI：4.15 kg/m2\r\n理想体重：65.0 kg\r\n与理想体重差：-81.5 %\r\n",
          L"体重偏低，建议 NRS2002 筛查"},
+        // Empty boxes read 0: outside the plausible range, so the range verdict, not a clinical one.
         {L"170", L"", L"BMI：0.00 kg/m2\r\n理想体重：65.0 kg\r\n与理想体重差：-100.0 %\r\n",
-         L"体重偏低，建议 NRS2002 筛查"},
+         L"“体重”超出合理范围（0.2–700 kg），请核对数值与单位"},
         {L"   ", L"65",
          L"BMI：0.00 kg/m2\r\n理想体重：-105.0 kg\r\n与理想体重差：-161.9 "
          L"%\r\n（部分结果无法计算，请检查输入是否合理）\r\n",
-         L"体重偏低，建议 NRS2002 筛查"},
+         L"“身高”超出合理范围（110–280 cm），请核对数值与单位"},
         {L"1.7e2", L"6.5e1kg", kDefaults.report, kDefaults.verdict},
     };
     for (const auto& c : lenient) {
@@ -1173,6 +1174,12 @@ constexpr SuiteProgram kPrograms[] = {
     {325, L"阴离子间隙"}, {326, L"血浆渗透压（计算）"}, {327, L"QTc 校正"}, {328, L"预测体重与潮气量"},
     {329, L"输液滴速计算"}, {330, L"烧伤补液（Parkland）"}, {331, L"儿童维持液（4-2-1）"}, {332, L"基础能量消耗"},
     {333, L"高血糖校正血钠"}, {334, L"游离水缺失"}, {335, L"钠排泄分数 FENa"}, {336, L"儿童按体重给药"},
+    {341, L"NEWS2 早期预警评分"}, {342, L"APACHE II 评分"}, {343, L"NIHSS 卒中量表"}, {344, L"CAM-ICU 谵妄评估"},
+    {345, L"BPS 行为疼痛量表"}, {346, L"FLACC 儿童疼痛评分"}, {347, L"洼田饮水试验"}, {348, L"改良 Aldrete 评分"},
+    {349, L"Bishop 宫颈评分"}, {350, L"PHQ-9 抑郁筛查"}, {351, L"GAD-7 焦虑筛查"}, {352, L"GRACE 院内死亡风险"},
+    {361, L"微量泵速度换算"}, {362, L"平均动脉压与休克指数"}, {363, L"肺泡-动脉氧分压差"}, {364, L"酸碱代偿（Winter 公式）"},
+    {365, L"LDL-C（Friedewald）"}, {366, L"MELD 终末期肝病评分"}, {367, L"FIB-4 与 APRI 肝纤维化"}, {368, L"儿童 eGFR（Schwartz）"},
+    {369, L"eGFR（中国改良 MDRD）"}, {370, L"糖皮质激素等效换算"}, {371, L"阿片类药物等效换算"}, {372, L"低钠补钠预测（Adrogue-Madias）"},
 };
 // clang-format on
 
@@ -1810,7 +1817,8 @@ const struct {
     const wchar_t* line;
 } kSearches[] = {
     {L"205", L"205\t高警示药品\t用药安全"},
-    {L"\x3000 Egfr ", L"321\teGFR（CKD-EPI 2021）\t肾功能"},
+    {L"\x3000 Ckd-Epi ", L"321\teGFR（CKD-EPI 2021）\t肾功能"},
+    {L"egfr", nullptr},
     {L"跌倒", L"302\tMorse 跌倒风险\t护理评估"},
     {L"gcs", nullptr},
     {L"301", nullptr},
@@ -1881,6 +1889,31 @@ void checkLauncherStarts() {
     }
 }
 
+// The list shows at least 24 rows, none of them cut; every tool's detail shows whole, measured
+// as the static draws it.
+void checkLauncherRoom() {
+    step("launcher: whole rows and whole details");
+    RECT list;
+    GetClientRect(toolList, &list);
+    const long long item = sendTo(toolList, LB_GETITEMHEIGHT, 0, 0);
+    expect(item > 0 && list.bottom % item == 0, "the list's last row is whole");
+    expect(item > 0 && list.bottom / item >= 24, "the list shows at least 24 rows");
+    RECT box;
+    GetClientRect(toolDetail, &box);
+    HDC dc = GetDC(toolDetail);
+    HGDIOBJ old = SelectObject(dc, reinterpret_cast<HFONT>(sendTo(toolDetail, WM_GETFONT, 0, 0)));
+    for (const SuiteTool& t : kSuiteTools) {
+        wchar_t text[kToolDetailCapacity];
+        composeToolDetail(t.tool(), text, kToolDetailCapacity);
+        RECT need = {0, 0, box.right, 0};
+        DrawTextW(dc, text, -1, &need, DT_CALCRECT | DT_WORDBREAK | DT_EXPANDTABS);
+        expect(need.bottom <= box.bottom, "the detail of " + std::to_string(t.number) + " shows whole",
+               std::to_string(need.bottom) + " of " + std::to_string(box.bottom) + " px");
+    }
+    SelectObject(dc, old);
+    ReleaseDC(toolDetail, dc);
+}
+
 void driveLauncher(const std::wstring& path) {
     const int failedBefore = failedCount;
     toolNumber = 0;
@@ -1903,6 +1936,7 @@ void driveLauncher(const std::wstring& path) {
         expect(focusOfProgram() == searchBox, "the search box has the focus");
         expectListFor(L"");
         expectNumber(static_cast<long long>(listLines().size()), kSuiteToolCount, "every tool listed");
+        checkLauncherRoom();
         RECT client;
         GetClientRect(app.main, &client);
         MapWindowPoints(app.main, nullptr, reinterpret_cast<POINT*>(&client), 2);
