@@ -47,7 +47,7 @@ TEST(WindowControls, TableOfTheBuiltInTool) {
          ControlSlot::VerdictLabel, 0},
         {L"EDIT", 0x200, 0x50200844, 492, 196, 492, 232, 3000, FontRole::Report, L"", ControlSlot::ResultEdit,
          0},
-        {L"STATIC", 0, 0x50000000, 492, 444, 492, 120, 0, FontRole::Small,
+        {L"EDIT", 0, 0x50000804, 492, 444, 492, 120, 0, FontRole::Small,
          L"运动员、水肿、妊娠、肌肉减少人群需结合人体成分判断。", ControlSlot::CautionLabel, 0},
         {L"STATIC", 0, 0x50000000, 492, 576, 492, 56, 0, FontRole::Small,
          L"参考依据：《中国成人超重和肥胖症预防控制指南》", ControlSlot::None, 0},
@@ -81,8 +81,8 @@ TEST(WindowControls, TableOfTheBuiltInTool) {
         EXPECT_EQ(text(c.text), expected[i].text);
         EXPECT_EQ(c.slot, expected[i].slot);
         EXPECT_EQ(c.slotIndex, expected[i].slotIndex);
-        // Only the input boxes get their text after their font.
-        EXPECT_EQ(c.textAfterFont, c.slot == ControlSlot::InputEdit);
+        // Only the input boxes and the caution get their text after their font.
+        EXPECT_EQ(c.textAfterFont, c.slot == ControlSlot::InputEdit || c.slot == ControlSlot::CautionLabel);
         // No tab stops or groups: Tab does not move the focus.
         EXPECT_EQ(c.style & 0x00030000u, 0u);
     }

@@ -214,6 +214,23 @@ bool onCommand(int32_t id) {
     }
 }
 
+// Text that needs more lines than its box shows gets a scroll bar.
+void giveScrollBarIfCut(HWND box) {
+    RECT area;
+    SendMessageW(box, EM_GETRECT, 0, reinterpret_cast<LPARAM>(&area));
+    HDC dc = GetDC(box);
+    HGDIOBJ old = SelectObject(dc, reinterpret_cast<HFONT>(SendMessageW(box, WM_GETFONT, 0, 0)));
+    TEXTMETRICW metrics;
+    GetTextMetricsW(dc, &metrics);
+    SelectObject(dc, old);
+    ReleaseDC(box, dc);
+    const LRESULT lines = SendMessageW(box, EM_GETLINECOUNT, 0, 0);
+    if (lines * metrics.tmHeight <= area.bottom - area.top) return;
+    SetWindowLongPtrW(box, GWL_STYLE, GetWindowLongPtrW(box, GWL_STYLE) | WS_VSCROLL);
+    SetWindowPos(box, nullptr, 0, 0, 0, 0,
+                 SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
+}
+
 } // namespace
 
 void createControls(HWND window) {
@@ -233,6 +250,7 @@ void createControls(HWND window) {
         if (row.slot == ControlSlot::InputList) fillChoiceList(control, s.tool->inputs[row.slotIndex]);
         keepControl(row, control);
     }
+    giveScrollBarIfCut(s.cautionLabel);
     copyText(s.statusText, kStatusTextCapacity, kReadyStatus);
 }
 

@@ -77,6 +77,7 @@ namespace {
 
 constexpr uint32_t kChildVisible = win_bits::Child | win_bits::Visible;
 constexpr uint32_t kButtonStyle = kChildVisible | win_bits::ButtonOwnerDraw;
+constexpr uint32_t kCautionStyle = kChildVisible | win_bits::EditMultiline | win_bits::EditReadOnly;
 constexpr uint32_t kReportStyle = kChildVisible | win_bits::VScroll | win_bits::EditMultiline |
                                   win_bits::EditAutoVScroll | win_bits::EditReadOnly;
 
@@ -129,8 +130,9 @@ void buildControlTable(const ToolDef& tool, ControlTable& table) {
                        false, ControlSlot::VerdictLabel, 0});
     addControl(table, {L"EDIT", win_bits::ExClientEdge, kReportStyle, 492, 196, 492, 232, kReportBoxId,
                        FontRole::Report, L"", false, ControlSlot::ResultEdit, 0});
-    addControl(table, {L"STATIC", 0, kChildVisible, 492, 444, 492, 120, 0, FontRole::Small, cautionText(tool),
-                       false, ControlSlot::CautionLabel, 0});
+    // Read-only text rather than a label: a caution longer than its box can still be read whole.
+    addControl(table, {L"EDIT", 0, kCautionStyle, 492, 444, 492, 120, 0, FontRole::Small, cautionText(tool), true,
+                       ControlSlot::CautionLabel, 0});
     addControl(table, {L"STATIC", 0, kChildVisible, 492, 576, 492, 56, 0, FontRole::Small,
                        table.referenceText, false, ControlSlot::None, 0});
     for (const ButtonRow& b : kButtons)

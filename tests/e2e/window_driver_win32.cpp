@@ -711,7 +711,7 @@ std::vector<WantedControl> expectedControls(const ToolDef& tool) {
     const WantedControl rest[] = {
         {L"Static", 0, 0x50000000, 492, 142, 492, 46, 0, kPrompt},
         {L"Edit", 0x200, 0x50200844, 492, 196, 492, 232, 3000, L""},
-        {L"Static", 0, 0x50000000, 492, 444, 492, 120, 0, tool.caution != nullptr ? tool.caution : L""},
+        {L"Edit", 0, 0x50000804, 492, 444, 492, 120, 0, tool.caution != nullptr ? tool.caution : L""},
         {L"Static", 0, 0x50000000, 492, 576, 492, 56, 0, std::wstring(L"参考依据：") + tool.reference},
         {L"Button", 0, 0x5000000B, 20, 668, 152, 40, 1001, L"计算 (F5)"},
         {L"Button", 0, 0x5000000B, 184, 668, 132, 40, 1002, L"保存记录"},
@@ -841,13 +841,32 @@ void checkControls(const std::vector<WantedControl>& expected) {
                what + ": position and size",
                "got " + std::to_string(box.left) + "," + std::to_string(box.top) + " " +
                    std::to_string(box.right - box.left) + " x " + std::to_string(box.bottom - box.top));
-        const DWORD style = static_cast<DWORD>(GetWindowLongW(control, GWL_STYLE));
+        DWORD style = static_cast<DWORD>(GetWindowLongW(control, GWL_STYLE));
+        // The caution's scroll bar comes with its length; checkCautionReadable() holds it to that.
+        if (control == app.caution) style &= ~static_cast<DWORD>(WS_VSCROLL);
         expect(style == e.style, what + ": style", "expected " + hex(e.style) + ", got " + hex(style));
         const DWORD exStyle = static_cast<DWORD>(GetWindowLongW(control, GWL_EXSTYLE));
         expect(exStyle == e.exStyle, what + ": extended style",
                "expected " + hex(e.exStyle) + ", got " + hex(exStyle));
         expectText(textOf(control), e.text, what + ": text");
     }
+}
+
+// Every line of the caution shows, or a scroll bar reaches it.
+void checkCautionReadable() {
+    RECT area;
+    sendTo(app.caution, EM_GETRECT, 0, reinterpret_cast<LPARAM>(&area));
+    HDC dc = GetDC(app.caution);
+    HGDIOBJ old = SelectObject(dc, reinterpret_cast<HFONT>(sendTo(app.caution, WM_GETFONT, 0, 0)));
+    TEXTMETRICW metrics;
+    GetTextMetricsW(dc, &metrics);
+    SelectObject(dc, old);
+    ReleaseDC(app.caution, dc);
+    const long long lines = sendTo(app.caution, EM_GETLINECOUNT, 0, 0);
+    const bool scrolls = (GetWindowLongW(app.caution, GWL_STYLE) & WS_VSCROLL) != 0;
+    expect(scrolls || lines * metrics.tmHeight <= area.bottom - area.top, "the caution can be read whole",
+           std::to_string(lines) + " lines");
+    expect(!scrolls || lines * metrics.tmHeight > area.bottom - area.top, "a scroll bar only when needed");
 }
 
 void checkRefusalsBeforeAResult(const std::string& name) {
@@ -959,7 +978,7 @@ void checkControls119() {
         {L"Static", 0, 0x50000000, 374, 184, 78, 22, 0, L"kg"},
         {L"Static", 0, 0x50000000, 492, 142, 492, 46, 0, kPrompt},
         {L"Edit", 0x200, 0x50200844, 492, 196, 492, 232, 3000, L""},
-        {L"Static", 0, 0x50000000, 492, 444, 492, 120, 0, kCaution},
+        {L"Edit", 0, 0x50000804, 492, 444, 492, 120, 0, kCaution},
         {L"Static", 0, 0x50000000, 492, 576, 492, 56, 0, L"参考依据：《中国成人超重和肥胖症预防控制指南》"},
         {L"Button", 0, 0x5000000B, 20, 668, 152, 40, 1001, L"计算 (F5)"},
         {L"Button", 0, 0x5000000B, 184, 668, 132, 40, 1002, L"保存记录"},
@@ -1690,6 +1709,7 @@ void driveProgram(const SuiteProgram& program, const ToolDef& tool, const std::w
         checkWindow(program.name);
         step("controls");
         checkControls(controls);
+        checkCautionReadable();
         checkRefusalsBeforeAResult("before a result");
         checkChoiceLists();
         if (program.number == 119) checkSteps119(screenClient);
