@@ -248,7 +248,8 @@ std::wstring runSummary(const ToolRun& run) {
     return formatted(L"算例 %d 条，%d 条 %ls", count, run.differed, kDifferedMark);
 }
 
-void writeHead(Page& page, const ReportOrigin& origin, const ReportTotals& totals) {
+void writeHead(Page& page, const ReportOrigin& origin, const ReportTotals& totals,
+               const std::wstring& selfTested) {
     page.add(std::wstring(L"<h1>") + kSuiteTitle + L" 验证报告</h1>\n");
     page.fields();
     page.field(L"套件", escaped(formatted(L"%ls 版本 %ls", kSuiteTitle, origin.version.c_str())));
@@ -262,10 +263,10 @@ void writeHead(Page& page, const ReportOrigin& origin, const ReportTotals& total
         L"报告开头的各输出行（“名称：数值 单位”，即窗口显示的数值）、判读级别与结论文字三者均与算例逐字相同，"
         L"记为一致（√），否则记为不一致（×）。");
     page.field(L"合计", L"<span class=\"totals\">" + composeTotalsLine(totals) + L"</span>");
-    page.field(
-        L"无算例的工具",
-        formatted(L"%d 个（BMI 与报告类工具），列出其数据与默认输入下的自检结果；自检计算失败的输出 %d 项。",
-                  totals.selfTests, totals.selfTestErrors));
+    page.field(L"无算例的工具",
+               formatted(L"%d 个（", totals.selfTests) + selfTested +
+                   formatted(L"），列出其数据与默认输入下的自检结果；自检计算失败的输出 %d 项。",
+                             totals.selfTestErrors));
     page.field(L"判读级别", L"0 正常（绿色）、1 提示（琥珀色）、2 警示（橙色）、3 禁忌（红色）");
     page.field(L"合理范围",
                L"键入的数值超出其合理范围（含非数字）时，先于各条规则给出结论：“名称”超出合理范围"
@@ -351,7 +352,7 @@ void writeToolData(Page& page, const ToolDef& tool) {
 
 void writeExamples(Page& page, const ToolDef& tool, const WorkedExample* examples, const ToolRun& run,
                    const std::vector<ExampleOutcome>& outcomes) {
-    page.add(L"<h3>算例（" + runSummary(run) + L"）</h3>\n");
+    page.add(L"<h3>" + runSummary(run) + L"</h3>\n");
     page.table({{5, L"序号"},
                 {31, L"输入与来源"},
                 {27, L"预期（显示值；级别：结论）"},
@@ -451,7 +452,11 @@ std::wstring composeValidationReport(const ToolDef* const* tools, int32_t toolCo
     page.add(escaped(formatted(L"%ls 验证报告 %ls", kSuiteTitle, origin.version.c_str())));
     page.add(std::wstring(L"</title>\n<style type=\"text/css\">\n") + kStyle +
              L"</style>\n</head>\n<body>\n");
-    writeHead(page, origin, sums);
+    std::wstring selfTested;
+    for (int32_t t = 0; t < toolCount; ++t)
+        if (runs[static_cast<size_t>(t)].examples.empty())
+            selfTested += formatted(selfTested.empty() ? L"%d" : L"、%d", tools[t]->number);
+    writeHead(page, origin, sums, selfTested);
     writeContents(page, tools, toolCount, runs);
     for (int32_t t = 0; t < toolCount; ++t) {
         const ToolDef& tool = *tools[t];
