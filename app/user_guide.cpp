@@ -5,6 +5,7 @@
 #include <utility>
 
 #include "app/self_test.h"
+#include "app/validation_report.h"
 #include "engine/text.h"
 #include "engine/utf8.h"
 #include "records/record_log.h"
@@ -238,7 +239,17 @@ std::wstring composeUserGuide(const ToolDef* const* tools, int32_t count) {
     guide.line(L"    %d  无法写入结果文件", kExitFileNotWritten);
     guide.blank();
 
-    guide.line(L"六、免责声明");
+    guide.line(L"六、验证报告（%ls.html）", kValidationReportName);
+    guide.line(
+        L"  列出每个工具的数据（输入、合理范围、公式、判读规则）与全部算例：每条算例的输入、预期结果、");
+    guide.line(L"  本套件计算引擎在构建时算出的结果及“√ 一致”或“× 不一致”；无算例的工具列出其自检结果。");
+    guide.line(L"  供药事管理与药物治疗学委员会等审核各项计算如何核对。用任一浏览器打开，可直接打印（A4）。");
+    guide.line(L"  位置：安装版在安装文件夹与“开始”菜单“TavoMedSuite”文件夹（快捷方式“%ls”）；",
+               kValidationReportName);
+    guide.line(L"  免安装版在压缩包中，与各程序同一文件夹；Linux 版在 /opt/tavomedsuite。");
+    guide.blank();
+
+    guide.line(L"七、免责声明");
     guide.block(L"  ", kDisclaimer);
     return guide.take();
 }

@@ -17,6 +17,8 @@ SetCompressor /SOLID lzma
 !define UNINSTALL_KEY "Software\Microsoft\Windows\CurrentVersion\Uninstall\${SUITE}"
 !define MENU_FOLDER "$SMPROGRAMS\${SUITE}"
 !define GUIDE "使用说明"
+; Every tool's data and worked examples as the engine computed them, opened in the browser.
+!define REPORT "验证报告"
 !define UNINSTALLER "uninstall.exe"
 ; The one shortcut on the all-users desktop: the launcher, which opens every tool.
 !define DESKTOP_LINK "$DESKTOP\${LAUNCHER}.lnk"
@@ -95,6 +97,8 @@ Section "Install"
   !insertmacro SUITE_PROGRAMS INSTALL_PROGRAM
   File "${FILES_DIR}/${GUIDE}.txt"
   CreateShortcut "${MENU_FOLDER}\${GUIDE}.lnk" "$INSTDIR\${GUIDE}.txt"
+  File "${FILES_DIR}/${REPORT}.html"
+  CreateShortcut "${MENU_FOLDER}\${REPORT}.lnk" "$INSTDIR\${REPORT}.html"
   WriteUninstaller "$INSTDIR\${UNINSTALLER}"
 
   WriteRegStr HKLM "${UNINSTALL_KEY}" "DisplayName" "${SUITE_TITLE}"
@@ -118,6 +122,8 @@ Section "Uninstall"
   !insertmacro SUITE_PROGRAMS REMOVE_PROGRAM
   Delete "$INSTDIR\${GUIDE}.txt"
   Delete "${MENU_FOLDER}\${GUIDE}.lnk"
+  Delete "$INSTDIR\${REPORT}.html"
+  Delete "${MENU_FOLDER}\${REPORT}.lnk"
   RMDir "${MENU_FOLDER}"
   Delete "$INSTDIR\${UNINSTALLER}"
   ; Left in place when it holds anything else.

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Builds the Windows programs if needed and writes the suite's hand-out files
 # to build/dist: the 64-bit installer, the portable zip, the Debian package,
-# SHA256SUMS and the user guide. MEDTOOL_WINDOWS_BUILD_DIR names another Windows build folder
+# SHA256SUMS, the user guide and the validation report. MEDTOOL_WINDOWS_BUILD_DIR names another Windows build folder
 # (default build/windows).
 set -euo pipefail
 cd "$(dirname "${BASH_SOURCE[0]}")/.."
@@ -23,6 +23,7 @@ suite=TavoMedSuite
 setup="$suite-$version-win64-setup.exe"
 zip="$suite-$version-win64.zip"
 guide="使用说明.txt"
+report="验证报告.html"
 work="$root/build/package"
 files="$work/files"
 dist="$root/build/dist"
@@ -39,6 +40,29 @@ mkdir -p "$files" "$dist"
   done
 )
 cp "$work/guide.txt" "$files/$guide"
+
+# The validation report: every worked example computed by the Windows build of
+# the engine under Wine, dated as the Debian package is, from the changelog.
+# Exit 2: written, and an example differs; it is kept in dist for reading.
+started=$(date +%s)
+date="$(date -u -d "$(sed -n 's/^ -- .*>  //p' resources/deb/changelog)" +%F)"
+report_code=0
+(
+  cd "$work"
+  for try in 1 2; do
+    code=0
+    "$root/scripts/wine-run.sh" "$build/validation_report.exe" report.html "$date" </dev/null || code=$?
+    if [ "$code" = 0 ] || [ "$code" = 2 ] || [ "$try" = 2 ]; then exit "$code"; fi
+  done
+) || report_code=$?
+if [ "$report_code" = 2 ]; then
+  cp "$work/report.html" "$dist/$report"
+  echo "package: an example differs or a self-test failed: see $dist/$report" >&2
+  exit 1
+fi
+[ "$report_code" = 0 ] || { echo "package: the validation report generator failed" >&2; exit 1; }
+cp "$work/report.html" "$files/$report"
+echo "package: validation report written in $(($(date +%s) - started)) s"
 
 names=()
 while IFS='|' read -r number name category _; do
@@ -79,7 +103,7 @@ IFS=. read -r major minor _ <<<"$version"
 LC_ALL=C.UTF-8 makensis -V2 -INPUTCHARSET UTF8 "-DPACKAGE_DIR=$work" resources/TavoMedSuite.nsi
 
 # Python's zipfile marks the UTF-8 names (general purpose bit 11), as Explorer needs.
-python3 - "$dist/$zip" "$files" "$launcher.exe" "${names[@]/%/.exe}" "$guide" <<'PY'
+python3 - "$dist/$zip" "$files" "$launcher.exe" "${names[@]/%/.exe}" "$guide" "$report" <<'PY'
 import os, sys, zipfile
 out, folder, names = sys.argv[1], sys.argv[2], sys.argv[3:]
 with zipfile.ZipFile(out, "w", zipfile.ZIP_DEFLATED, compresslevel=9) as z:
@@ -99,6 +123,7 @@ deb="tavomedsuite_${version}_amd64.deb"
   "$work/deb" "$dist/$deb"
 
 cp "$files/$guide" "$dist/$guide"
-(cd "$dist" && sha256sum "$setup" "$zip" "$deb" >SHA256SUMS)
+cp "$files/$report" "$dist/$report"
+(cd "$dist" && sha256sum "$setup" "$zip" "$deb" "$report" >SHA256SUMS)
 echo "package: $(cd "$dist" && ls -l "$setup" "$zip" "$deb" | awk '{print $5, $NF}' | paste -sd ';' -)"
 echo "package: written to $dist"

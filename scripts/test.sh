@@ -48,6 +48,17 @@ else
   exit 1
 fi
 
+# The validation report as a reader gets it: opened in a browser and printed to PDF.
+echo "=== validation report"
+log="build/report-check.log"
+if python3 -B tests/package/check_report.py "$PWD" 2>&1 | tee "$log"; then
+  summary+=("$(grep -E '^report: [0-9]+ passed' "$log")")
+else
+  summary+=("report: FAILED ($(grep -E '^report: [0-9]+ passed' "$log"))")
+  printf '%s\n' "${summary[@]}"
+  exit 1
+fi
+
 if [ -x scripts/fuzz.sh ]; then
   echo "=== fuzz smoke"
   ./scripts/fuzz.sh 10

@@ -17,7 +17,7 @@
 #include <vector>
 
 #include "engine/calculation.h"
-#include "tests/worked_examples.h"
+#include "app/worked_examples.h"
 #include "tools/suite.h"
 #include "ui/launcher_model.h"
 

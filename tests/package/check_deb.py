@@ -5,7 +5,7 @@ import os, pathlib, re, shlex, shutil, struct, subprocess, sys, tempfile, time, 
 
 ROOT, BUILD = (os.path.abspath(a) for a in sys.argv[1:3])
 DIST = os.path.join(ROOT, "build", "dist")
-PACKAGE, LAUNCHER, GUIDE = "tavomedsuite", "临床计算工具箱", "使用说明.txt"
+PACKAGE, LAUNCHER, GUIDE, REPORT = "tavomedsuite", "临床计算工具箱", "使用说明.txt", "验证报告.html"
 APPS, ICON = "/usr/share/applications/" + PACKAGE, "/usr/share/icons/hicolor/%dx%d/apps/tavomedsuite.png"
 FIXED_FILES = [ICON % (s, s) for s in (16, 32, 48, 256)] + ["/usr/bin/" + PACKAGE] + ["/usr/share/" + f % PACKAGE
                for f in ("man/man1/%s.1.gz", "lintian/overrides/%s", "doc/%s/copyright", "doc/%s/changelog.Debian.gz")]
@@ -44,7 +44,7 @@ def check_contents(deb, version, programs):
           and all(" %s %s\n" % p[:2] in about for p in programs) and all(n in about for n in names), about)
     listing = [line.split(None, 5) for line in run(["dpkg-deb", "-c", deb]).stdout.decode().splitlines()]
     files = {e[5][1:]: e[0] for e in listing if not e[0].startswith("d")}
-    expected = ["/opt/%s/%s" % (PACKAGE, n) for n in [n + ".exe" for n in names] + [GUIDE]] + FIXED_FILES
+    expected = ["/opt/%s/%s" % (PACKAGE, n) for n in [n + ".exe" for n in names] + [GUIDE, REPORT]] + FIXED_FILES
     expected += ["%s-%s.desktop" % (APPS, p[0]) for p in programs] + [APPS + ".desktop"]
     check("file list, owned by root, the wrapper executable", sorted(files) == sorted(expected) and all(
         e[1] == "root/root" for e in listing) and files["/usr/bin/" + PACKAGE][3] == "x", set(files) ^ set(expected))

@@ -19,7 +19,7 @@ DIST = os.path.join(ROOT, "build", "dist")
 sys.path.insert(0, os.path.join(ROOT, "tests", "resources"))
 import pe_resources  # noqa: E402
 
-SUITE, GUIDE, LAUNCHER = "TavoMedSuite", "使用说明", "临床计算工具箱"
+SUITE, GUIDE, LAUNCHER, REPORT = "TavoMedSuite", "使用说明", "临床计算工具箱", "验证报告"
 UNINSTALL_KEY = r"HKEY_LOCAL_MACHINE\Software\Microsoft\Windows\CurrentVersion\Uninstall"
 DEFAULT, OTHER = "C:\\Program Files\\" + SUITE, "C:\\医疗软件\\" + SUITE
 MENU = os.path.join(PREFIX, "drive_c", "ProgramData", "Microsoft", "Windows", "Start Menu", "Programs", SUITE)
@@ -102,13 +102,14 @@ def check_state(step, folder, programs, company, version):
     check(step + ": one desktop shortcut, all users', to the launcher",
           [d for d, _ in desktop] == DESKTOPS[:1] and (LAUNCHER + ".exe").encode("utf-16-le") in desktop[0][1]
           and folder.split("\\")[1].encode("utf-16-le") in desktop[0][1], [d for d, _ in desktop])
-    wanted = sorted([n + ".exe" for n in names] + [GUIDE + ".txt", "uninstall.exe"])
-    check(step + ": programs, guide and uninstaller, only in " + folder, folders == {folder: wanted}, folders)
+    wanted = sorted([n + ".exe" for n in names] + [GUIDE + ".txt", REPORT + ".html", "uninstall.exe"])
+    check(step + ": programs, guide, report and uninstaller, only in " + folder, folders == {folder: wanted}, folders)
     differ = [n for n in names if n + ".exe" in folders.get(folder, [])
               and read(unix_path(folder + "\\" + n + ".exe")) != read(os.path.join(BUILD, n + ".exe"))]
     check(step + ": the built programs", not differ, differ)
-    targets = dict({n + ".lnk": n + ".exe" for n in names}, **{GUIDE + ".lnk": GUIDE + ".txt"})
-    check(step + ": all-users shortcuts, one per program and the guide, into " + folder,
+    targets = dict({n + ".lnk": n + ".exe" for n in names}, **{GUIDE + ".lnk": GUIDE + ".txt",
+                                                              REPORT + ".lnk": REPORT + ".html"})
+    check(step + ": all-users shortcuts, one per program, the guide and the report, into " + folder,
           sorted(links) == sorted(targets) and all(
               t.encode("utf-16-le") in links[k] and folder.split("\\")[1].encode("utf-16-le") in links[k]
               for k, t in targets.items()), sorted(links))
@@ -161,17 +162,18 @@ def main():
 
     sums = subprocess.run(["sha256sum", "-c", "SHA256SUMS"], cwd=DIST, stdout=subprocess.PIPE, text=True,
                           env=dict(os.environ, LC_ALL="C"))
-    check("sha256sum -c SHA256SUMS, the installer, the zip and the Debian package", sums.returncode == 0 and sorted(
-        sums.stdout.split()) == sorted([setup + ":", archive + ":", "tavomedsuite_%s_amd64.deb:" % version] + ["OK"] * 3),
-          sums.stdout)
-    names = [LAUNCHER + ".exe"] + [name + ".exe" for _, name, _ in programs] + [GUIDE + ".txt"]
+    listed = [setup, archive, "tavomedsuite_%s_amd64.deb" % version, REPORT + ".html"]
+    check("sha256sum -c SHA256SUMS, the installer, the zip, the Debian package and the report", sums.returncode == 0
+          and sorted(sums.stdout.split()) == sorted([n + ":" for n in listed] + ["OK"] * 4), sums.stdout)
+    names = [LAUNCHER + ".exe"] + [name + ".exe" for _, name, _ in programs] + [GUIDE + ".txt", REPORT + ".html"]
     with zipfile.ZipFile(os.path.join(DIST, archive)) as z:
-        check("zip: the launcher, the programs and the guide", [i.filename for i in z.infolist()] == names, z.namelist())
+        check("zip: the launcher, the programs, the guide and the report", [i.filename for i in z.infolist()] == names,
+              z.namelist())
         check("zip: UTF-8 flag on every name", all(i.flag_bits & 0x800 for i in z.infolist()))
-        check("zip: the built programs and the guide",
-              all(z.read(n) == read(os.path.join(BUILD, n)) for n in names[:-1])
-              and z.read(names[-1]) == read(os.path.join(DIST, names[-1])))
-    guide = read(os.path.join(DIST, names[-1]))
+        check("zip: the built programs, the guide and the report",
+              all(z.read(n) == read(os.path.join(BUILD, n)) for n in names[:-2])
+              and all(z.read(n) == read(os.path.join(DIST, n)) for n in names[-2:]))
+    guide = read(os.path.join(DIST, GUIDE + ".txt"))
     check("guide: byte-order mark, CR LF only",
           guide.startswith(b"\xef\xbb\xbf") and guide.count(b"\n") == guide.count(b"\r\n") == guide.count(b"\r"))
 

@@ -1,5 +1,6 @@
 // The clinical tools' worked examples: inputs as typed, the values as
-// displayed, level and verdict; run by the core's tests and in the windows.
+// displayed, level and verdict; run by the core's tests, in the windows and
+// for the validation report.
 #pragma once
 
 #include <cstdint>
