@@ -19,6 +19,7 @@
 #include "engine/calculation.h"
 #include "app/worked_examples.h"
 #include "tools/suite.h"
+#include "ui/gdi_win32.h"
 #include "ui/launcher_model.h"
 
 namespace {
@@ -852,12 +853,20 @@ void checkControls(const std::vector<WantedControl>& expected) {
     }
 }
 
+// A font of the windows' own table, made here: their font handles belong to their process.
+HFONT ownFont(FontRole role) {
+    static HFONT fonts[kFontCount] = {};
+    const int index = static_cast<int>(role);
+    if (fonts[index] == nullptr) fonts[index] = createFont(kFontTable[index]);
+    return fonts[index];
+}
+
 // Every line of the caution shows, or a scroll bar reaches it.
 void checkCautionReadable() {
     RECT area;
     sendTo(app.caution, EM_GETRECT, 0, reinterpret_cast<LPARAM>(&area));
     HDC dc = GetDC(app.caution);
-    HGDIOBJ old = SelectObject(dc, reinterpret_cast<HFONT>(sendTo(app.caution, WM_GETFONT, 0, 0)));
+    HGDIOBJ old = SelectObject(dc, ownFont(FontRole::Small));
     TEXTMETRICW metrics;
     GetTextMetricsW(dc, &metrics);
     SelectObject(dc, old);
@@ -1921,7 +1930,7 @@ void checkLauncherRoom() {
     RECT box;
     GetClientRect(toolDetail, &box);
     HDC dc = GetDC(toolDetail);
-    HGDIOBJ old = SelectObject(dc, reinterpret_cast<HFONT>(sendTo(toolDetail, WM_GETFONT, 0, 0)));
+    HGDIOBJ old = SelectObject(dc, ownFont(FontRole::Label));
     for (const SuiteTool& t : kSuiteTools) {
         wchar_t text[kToolDetailCapacity];
         composeToolDetail(t.tool(), text, kToolDetailCapacity);
