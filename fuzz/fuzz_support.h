@@ -119,8 +119,10 @@ struct GuardedText {
 
     explicit GuardedText(int32_t capacity_)
         : units(new wchar_t[static_cast<size_t>(capacity_ + kGuard)]), capacity(capacity_) {
-        std::wmemset(units.get(), kFill, static_cast<size_t>(capacity_ + kGuard));
+        refill();
     }
+    // As new, for a buffer kept from one run to the next.
+    void refill() { std::wmemset(units.get(), kFill, static_cast<size_t>(capacity + kGuard)); }
     wchar_t* data() { return units.get(); }
     const wchar_t* text() const { return units.get(); }
 
