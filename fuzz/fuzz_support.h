@@ -8,7 +8,9 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <cwchar>
 #include <limits>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -107,40 +109,39 @@ struct FuzzInput {
 
 // A wide buffer of the given capacity with guard units after it; the
 // memory ends right after the guard, so the sanitizer sees anything beyond.
+// Filled and scanned by the C library: a loop here would pay the coverage
+// instrumentation for every unit of every buffer.
 struct GuardedText {
     static constexpr int32_t kGuard = 16;
     static constexpr wchar_t kFill = static_cast<wchar_t>(0x5A5A);
-    std::vector<wchar_t> units;
+    std::unique_ptr<wchar_t[]> units;
     int32_t capacity;
 
     explicit GuardedText(int32_t capacity_)
-        : units(static_cast<size_t>(capacity_ + kGuard), kFill), capacity(capacity_) {}
-    wchar_t* data() { return units.data(); }
-    const wchar_t* text() const { return units.data(); }
+        : units(new wchar_t[static_cast<size_t>(capacity_ + kGuard)]), capacity(capacity_) {
+        refill();
+    }
+    // As new, for a buffer kept from one run to the next.
+    void refill() { std::wmemset(units.get(), kFill, static_cast<size_t>(capacity + kGuard)); }
+    wchar_t* data() { return units.get(); }
+    const wchar_t* text() const { return units.get(); }
 
     // Terminated within the capacity, nothing written past it; returns the length.
     int32_t check() const {
         for (int32_t i = capacity; i < capacity + kGuard; ++i)
             FUZZ_CHECK(units[static_cast<size_t>(i)] == kFill);
-        int32_t length = 0;
-        while (length < capacity && units[static_cast<size_t>(length)] != 0)
-            ++length;
-        FUZZ_CHECK(length < capacity);
-        return length;
+        const wchar_t* end = std::wmemchr(units.get(), 0, static_cast<size_t>(capacity));
+        FUZZ_CHECK(end != nullptr);
+        return static_cast<int32_t>(end - units.get());
     }
 };
 
 inline int32_t wideLength(const wchar_t* text) {
-    int32_t n = 0;
-    while (text[n] != 0)
-        ++n;
-    return n;
+    return static_cast<int32_t>(std::wcslen(text));
 }
 
 inline bool startsWith(const wchar_t* text, const wchar_t* prefix, int32_t prefixLength) {
-    for (int32_t i = 0; i < prefixLength; ++i)
-        if (text[i] != prefix[i]) return false;
-    return true;
+    return std::wmemcmp(text, prefix, static_cast<size_t>(prefixLength)) == 0;
 }
 
 // Shows a wide text on stderr (ASCII as is, the rest as \u escapes), at most 200 units.

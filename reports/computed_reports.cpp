@@ -101,18 +101,24 @@ int32_t writeDutyRoster(const ToolDef* tool, const double* inputValues, wchar_t*
                      L"排班规则：三班轮转（白班 D / 夜班 N / 休息 R），每日每班 1 人，按人员顺序滚动。");
     appendReportLine(reportText, reportCapacity, L"人员：%d 人；周期：%d 天", nurses, days);
     appendReportText(reportText, reportCapacity, L"");
+    // A row depends on the nurse only through (p - 1) % 3: three rows are
+    // rendered once, and each row goes in by one append, as every append
+    // scans the report for its end. A row of 31 days takes 150 units.
+    wchar_t rows[3][kReportLineCapacity];
+    for (int32_t r = 0; r < 3; ++r) {
+        int32_t length = copyText(rows[r], kReportLineCapacity, L"  ");
+        for (int32_t d = 1; d <= days; ++d) {
+            const int32_t shift = (r + 2 * (d - 1)) % 3;
+            length += formatText(rows[r] + length, kReportLineCapacity - length, L"%d日%c ", d,
+                                 static_cast<int>(kShiftLetters[shift]));
+        }
+        appendText(rows[r] + length, kReportLineCapacity - length, L"\r\n");
+    }
     for (int32_t p = 1; p <= nurses; ++p) {
         wchar_t name[12];
         formatText(name, 12, L"护士%02d", p);
         appendReportLine(reportText, reportCapacity, L"%ls：", name);
-        appendReportChunk(reportText, reportCapacity, L"  ");
-        for (int32_t d = 1; d <= days; ++d) {
-            const int32_t shift = ((p - 1) + 2 * (d - 1)) % 3;
-            wchar_t entry[16];
-            formatText(entry, 16, L"%d日%c ", d, static_cast<int>(kShiftLetters[shift]));
-            appendReportChunk(reportText, reportCapacity, entry);
-        }
-        appendReportChunk(reportText, reportCapacity, L"\r\n");
+        appendReportChunk(reportText, reportCapacity, rows[(p - 1) % 3]);
     }
     appendReportText(reportText, reportCapacity, L"");
     appendReportText(reportText, reportCapacity,
