@@ -7,18 +7,28 @@ cd "$(dirname "${BASH_SOURCE[0]}")/.."
 export WINEPREFIX="$PWD/build/wineprefix"
 export WINEDEBUG=-all
 summary=()
+# Seconds per stage, printed with the summary.
+timings=()
+clock=$(date +%s)
+lap() {
+  timings+=("$1 $(($(date +%s) - clock)) s")
+  clock=$(date +%s)
+}
 
 run_preset() {
   local preset="$1"
   echo "=== $preset: build"
   ./scripts/build.sh "$preset"
+  lap "$preset build"
   echo "=== $preset: test"
   local log="build/$preset-ctest.log"
   if ctest --preset "$preset" -j "$(nproc)" 2>&1 | tee "$log"; then
     summary+=("$preset: $(grep -E 'tests passed' "$log" | tail -n 1)")
+    lap "$preset tests"
   else
     summary+=("$preset: FAILED ($(grep -E 'tests passed' "$log" | tail -n 1))")
     printf '%s\n' "${summary[@]}"
+echo "stages: $(IFS=';'; echo "${timings[*]}" | sed 's/;/; /g')"
     exit 1
   fi
 }
@@ -29,6 +39,7 @@ run_preset native-asan
 # One Wine session for the whole Windows run: each test is its own Wine process.
 ./scripts/wine-session.sh
 trap './scripts/wine-session.sh stop' EXIT
+lap "Wine session start"
 run_preset windows
 
 # The hand-out files, then the installer under Wine in a fresh prefix of its own.
@@ -42,9 +53,11 @@ if { python3 -B tests/package/check_package.py "$PWD" "$PWD/build/windows" "$PWD
   tee "$log"; then
   summary+=("$(grep -E '^(package|deb): [0-9]+ passed' "$log" | paste -sd ';' -)")
   echo "package and its checks took $(($(date +%s) - started)) s"
+  lap "packages and their checks"
 else
   summary+=("package: FAILED ($(grep -E '^(package|deb): [0-9]+ passed' "$log" | paste -sd ';' -))")
   printf '%s\n' "${summary[@]}"
+echo "stages: $(IFS=';'; echo "${timings[*]}" | sed 's/;/; /g')"
   exit 1
 fi
 
@@ -53,9 +66,11 @@ echo "=== validation report"
 log="build/report-check.log"
 if python3 -B tests/package/check_report.py "$PWD" 2>&1 | tee "$log"; then
   summary+=("$(grep -E '^report: [0-9]+ passed' "$log")")
+  lap "validation report in the browser"
 else
   summary+=("report: FAILED ($(grep -E '^report: [0-9]+ passed' "$log"))")
   printf '%s\n' "${summary[@]}"
+echo "stages: $(IFS=';'; echo "${timings[*]}" | sed 's/;/; /g')"
   exit 1
 fi
 
@@ -63,8 +78,10 @@ if [ -x scripts/fuzz.sh ]; then
   echo "=== fuzz smoke"
   ./scripts/fuzz.sh 10
   summary+=("fuzz smoke: passed")
+  lap "fuzz smoke"
 fi
 
 echo
 echo "=== summary"
 printf '%s\n' "${summary[@]}"
+echo "stages: $(IFS=';'; echo "${timings[*]}" | sed 's/;/; /g')"
