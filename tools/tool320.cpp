@@ -1,18 +1,11 @@
 // Tool 320: RASS agitation and sedation level.
 #include "engine/tool.h"
+#include "tools/choices.h"
 
 namespace {
 
-constexpr InputChoice kRass[] = {
-    {-5.0, L"不可唤醒（对任何刺激无反应）"}, {-4.0, L"深度镇静（仅身体刺激有反应）"},
-    {-3.0, L"中度镇静（闻声有反应无对视）"}, {-2.0, L"轻度镇静（闻声对视<10秒）"},
-    {-1.0, L"昏昏欲睡（闻声对视≥10秒）"},    {0.0, L"清醒平静"},
-    {1.0, L"不安焦虑（动作不剧烈）"},        {2.0, L"躁动（频繁乱动/人机对抗）"},
-    {3.0, L"非常躁动（拉拽/拔管或攻击）"},   {4.0, L"有攻击性（明显暴力危及医护）"},
-};
-
 constexpr InputField kInputs[] = {
-    {"rass", L"RASS 评分", nullptr, 0.0, countOf(kRass), kRass},
+    {"rass", L"RASS 评分", nullptr, 0.0, countOf(kRassLevels), kRassLevels},
 };
 
 constexpr OutputField kOutputs[] = {

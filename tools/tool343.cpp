@@ -36,14 +36,14 @@ constexpr InputChoice kFace[] = {
     {2.0, L"部分（下面部瘫痪）"},
     {3.0, L"完全（上下面部瘫痪）"},
 };
-constexpr InputChoice kArml[] = {
+constexpr InputChoice kLimbMotor[] = {
     {0.0, L"无下落（坚持 10 秒）"},
     {1.0, L"10 秒内下落，未碰床"},
     {2.0, L"能抗重力，但落至床面"},
     {3.0, L"不能抗重力，立即落下"},
     {4.0, L"无运动"},
 };
-constexpr InputChoice kLegl[] = {
+constexpr InputChoice kLegMotor[] = {
     {0.0, L"无下落（坚持 5 秒）"},
     {1.0, L"5 秒内下落，未碰床"},
     {2.0, L"能抗重力，但落至床面"},
@@ -84,10 +84,10 @@ constexpr InputField kInputs[] = {
     {"gaze", L"凝视", nullptr, 0.0, countOf(kGaze), kGaze},
     {"vis", L"视野", nullptr, 0.0, countOf(kVis), kVis},
     {"face", L"面瘫", nullptr, 0.0, countOf(kFace), kFace},
-    {"arml", L"左上肢运动", nullptr, 0.0, countOf(kArml), kArml},
-    {"armr", L"右上肢运动", nullptr, 0.0, countOf(kArml), kArml},
-    {"legl", L"左下肢运动", nullptr, 0.0, countOf(kLegl), kLegl},
-    {"legr", L"右下肢运动", nullptr, 0.0, countOf(kLegl), kLegl},
+    {"arml", L"左上肢运动", nullptr, 0.0, countOf(kLimbMotor), kLimbMotor},
+    {"armr", L"右上肢运动", nullptr, 0.0, countOf(kLimbMotor), kLimbMotor},
+    {"legl", L"左下肢运动", nullptr, 0.0, countOf(kLegMotor), kLegMotor},
+    {"legr", L"右下肢运动", nullptr, 0.0, countOf(kLegMotor), kLegMotor},
     {"atax", L"肢体共济失调", nullptr, 0.0, countOf(kAtax), kAtax},
     {"sens", L"感觉", nullptr, 0.0, countOf(kSens), kSens},
     {"lang", L"语言", nullptr, 0.0, countOf(kLang), kLang},

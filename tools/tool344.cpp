@@ -1,5 +1,6 @@
 // Tool 344: CAM-ICU delirium assessment from its four features.
 #include "engine/tool.h"
+#include "tools/choices.h"
 
 namespace {
 
@@ -7,17 +8,9 @@ constexpr InputChoice kAcute[] = {
     {0.0, L"否"},
     {1.0, L"是（急性改变或波动）"},
 };
-constexpr InputChoice kRass[] = {
-    {-5.0, L"不可唤醒（对任何刺激无反应）"}, {-4.0, L"深度镇静（仅身体刺激有反应）"},
-    {-3.0, L"中度镇静（闻声有反应无对视）"}, {-2.0, L"轻度镇静（闻声对视<10秒）"},
-    {-1.0, L"昏昏欲睡（闻声对视≥10秒）"},    {0.0, L"清醒平静"},
-    {1.0, L"不安焦虑（动作不剧烈）"},        {2.0, L"躁动（频繁乱动/人机对抗）"},
-    {3.0, L"非常躁动（拉拽/拔管或攻击）"},   {4.0, L"有攻击性（明显暴力危及医护）"},
-};
-
 constexpr InputField kInputs[] = {
     {"acute", L"急性改变或波动", nullptr, 0.0, countOf(kAcute), kAcute},
-    {"rass", L"RASS 评分", nullptr, 0.0, countOf(kRass), kRass},
+    {"rass", L"RASS 评分", nullptr, 0.0, countOf(kRassLevels), kRassLevels},
     {"err2", L"字母试验错误数", L"个", 0.0, 0, nullptr, 0.0, 10.0},
     {"err4", L"思维测试错误数", L"个", 0.0, 0, nullptr, 0.0, 5.0},
 };

@@ -1,25 +1,19 @@
 // Tool 350: PHQ-9 depression screen.
 #include "engine/tool.h"
+#include "tools/choices.h"
 
 namespace {
 
-constexpr InputChoice kQ1[] = {
-    {0.0, L"完全不会"},
-    {1.0, L"好几天"},
-    {2.0, L"一半以上的天数"},
-    {3.0, L"几乎每天"},
-};
-
 constexpr InputField kInputs[] = {
-    {"q1", L"做事提不起劲", nullptr, 0.0, countOf(kQ1), kQ1},
-    {"q2", L"心情低落绝望", nullptr, 0.0, countOf(kQ1), kQ1},
-    {"q3", L"入睡难或睡太多", nullptr, 0.0, countOf(kQ1), kQ1},
-    {"q4", L"疲倦没有活力", nullptr, 0.0, countOf(kQ1), kQ1},
-    {"q5", L"食欲差或吃太多", nullptr, 0.0, countOf(kQ1), kQ1},
-    {"q6", L"自觉很糟或失败", nullptr, 0.0, countOf(kQ1), kQ1},
-    {"q7", L"注意力难集中", nullptr, 0.0, countOf(kQ1), kQ1},
-    {"q8", L"动作慢或坐立不安", nullptr, 0.0, countOf(kQ1), kQ1},
-    {"q9", L"不如死掉或自伤", nullptr, 0.0, countOf(kQ1), kQ1},
+    {"q1", L"做事提不起劲", nullptr, 0.0, countOf(kTwoWeekFrequency), kTwoWeekFrequency},
+    {"q2", L"心情低落绝望", nullptr, 0.0, countOf(kTwoWeekFrequency), kTwoWeekFrequency},
+    {"q3", L"入睡难或睡太多", nullptr, 0.0, countOf(kTwoWeekFrequency), kTwoWeekFrequency},
+    {"q4", L"疲倦没有活力", nullptr, 0.0, countOf(kTwoWeekFrequency), kTwoWeekFrequency},
+    {"q5", L"食欲差或吃太多", nullptr, 0.0, countOf(kTwoWeekFrequency), kTwoWeekFrequency},
+    {"q6", L"自觉很糟或失败", nullptr, 0.0, countOf(kTwoWeekFrequency), kTwoWeekFrequency},
+    {"q7", L"注意力难集中", nullptr, 0.0, countOf(kTwoWeekFrequency), kTwoWeekFrequency},
+    {"q8", L"动作慢或坐立不安", nullptr, 0.0, countOf(kTwoWeekFrequency), kTwoWeekFrequency},
+    {"q9", L"不如死掉或自伤", nullptr, 0.0, countOf(kTwoWeekFrequency), kTwoWeekFrequency},
 };
 
 constexpr OutputField kOutputs[] = {

@@ -1,23 +1,17 @@
 // Tool 351: GAD-7 anxiety screen.
 #include "engine/tool.h"
+#include "tools/choices.h"
 
 namespace {
 
-constexpr InputChoice kG1[] = {
-    {0.0, L"完全不会"},
-    {1.0, L"好几天"},
-    {2.0, L"一半以上的天数"},
-    {3.0, L"几乎每天"},
-};
-
 constexpr InputField kInputs[] = {
-    {"g1", L"紧张焦虑急切", nullptr, 0.0, countOf(kG1), kG1},
-    {"g2", L"不能控制担忧", nullptr, 0.0, countOf(kG1), kG1},
-    {"g3", L"担忧过多", nullptr, 0.0, countOf(kG1), kG1},
-    {"g4", L"很难放松", nullptr, 0.0, countOf(kG1), kG1},
-    {"g5", L"不安无法静坐", nullptr, 0.0, countOf(kG1), kG1},
-    {"g6", L"易烦恼或急躁", nullptr, 0.0, countOf(kG1), kG1},
-    {"g7", L"害怕有可怕事发生", nullptr, 0.0, countOf(kG1), kG1},
+    {"g1", L"紧张焦虑急切", nullptr, 0.0, countOf(kTwoWeekFrequency), kTwoWeekFrequency},
+    {"g2", L"不能控制担忧", nullptr, 0.0, countOf(kTwoWeekFrequency), kTwoWeekFrequency},
+    {"g3", L"担忧过多", nullptr, 0.0, countOf(kTwoWeekFrequency), kTwoWeekFrequency},
+    {"g4", L"很难放松", nullptr, 0.0, countOf(kTwoWeekFrequency), kTwoWeekFrequency},
+    {"g5", L"不安无法静坐", nullptr, 0.0, countOf(kTwoWeekFrequency), kTwoWeekFrequency},
+    {"g6", L"易烦恼或急躁", nullptr, 0.0, countOf(kTwoWeekFrequency), kTwoWeekFrequency},
+    {"g7", L"害怕有可怕事发生", nullptr, 0.0, countOf(kTwoWeekFrequency), kTwoWeekFrequency},
 };
 
 constexpr OutputField kOutputs[] = {
