@@ -47,13 +47,6 @@ constexpr wchar_t kStyle[] =
     L"@media print{body{max-width:none;margin:0;padding:0;font-size:9pt}a{color:#000;"
     L"text-decoration:none}th{-webkit-print-color-adjust:exact;print-color-adjust:exact}}\n";
 
-std::wstring widen(const char* text) {
-    std::wstring wide;
-    for (const char* p = text; p != nullptr && *p != 0; ++p)
-        wide += static_cast<wchar_t>(static_cast<unsigned char>(*p));
-    return wide;
-}
-
 std::wstring escaped(const std::wstring& text) {
     std::wstring out;
     for (wchar_t c : text) {
@@ -379,6 +372,13 @@ void writeSelfTest(Page& page, const ToolRun& run) {
 }
 
 } // namespace
+
+std::wstring widen(const char* text) {
+    std::wstring wide;
+    for (const char* p = text; p != nullptr && *p != 0; ++p)
+        wide += static_cast<wchar_t>(static_cast<unsigned char>(*p));
+    return wide;
+}
 
 ExampleOutcome runWorkedExample(const ToolDef& tool, const WorkedExample& example) {
     ExampleOutcome outcome{L"", -1, L"", false};

@@ -36,6 +36,9 @@ struct ReportTotals {
     int32_t selfTestErrors = 0; // outputs those runs could not compute
 };
 
+// ASCII text as wide text, for the version, date and example inputs.
+std::wstring widen(const char* text);
+
 ExampleOutcome runWorkedExample(const ToolDef& tool, const WorkedExample& example);
 
 // "合计：工具 n 个，算例 n 条，一致 n 条，不一致 n 条".

@@ -18,13 +18,6 @@ constexpr wchar_t kEngine[] = L"validation_report.exe（Windows x64 构建，min
 constexpr wchar_t kEngine[] = L"validation_report（本机构建，GCC " __VERSION__ L"）";
 #endif
 
-std::wstring widen(const char* text) {
-    std::wstring wide;
-    for (const char* p = text; *p != 0; ++p)
-        wide += static_cast<wchar_t>(static_cast<unsigned char>(*p));
-    return wide;
-}
-
 } // namespace
 
 int main(int argc, char** argv) {
