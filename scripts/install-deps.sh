@@ -11,7 +11,7 @@ packages=(
   clang libclang-rt-14-dev
   nsis
   dpkg-dev lintian desktop-file-utils xdotool
-  chromium poppler-utils fontconfig
+  chromium poppler-utils
 )
 
 missing=()

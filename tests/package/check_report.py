@@ -8,6 +8,9 @@ first page stay in build/report-check."""
 import os, re, shutil, subprocess, sys, tempfile  # noqa: E401
 import xml.etree.ElementTree as ET
 
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "resources"))
+from check_font import font_characters  # noqa: E402
+
 ROOT = os.path.abspath(sys.argv[1])
 PAGE = os.path.abspath(sys.argv[2]) if len(sys.argv) > 2 else os.path.join(ROOT, "build", "dist", "验证报告.html")
 OUT = os.path.join(ROOT, "build", "report-check")
@@ -23,16 +26,6 @@ results = []
 def check(name, ok, detail=""):
     results.append(bool(ok))
     print(("ok   " if ok else "FAIL ") + name + ("" if ok else ": %s" % (str(detail)[:2000],)), flush=True)
-
-
-def font_characters():
-    ranges = subprocess.run(["fc-query", "-i", "0", "--format=%{charset}", FONT], capture_output=True,
-                            text=True, check=True).stdout.split()
-    chars = set()
-    for r in ranges:
-        low, _, high = r.partition("-")
-        chars.update(range(int(low, 16), int(high or low, 16) + 1))
-    return chars
 
 
 def squeeze(text):
@@ -60,7 +53,7 @@ def check_page(data, tools):
           [h for h in links if h[1:] not in ids])
     check("every tool at its anchor", all("t" + n in ids for n, _ in tools), [n for n, _ in tools if "t" + n not in ids])
     text = "".join(root.itertext())
-    font = font_characters()
+    font = font_characters(FONT)
     missing = sorted({c for c in text if ord(c) not in font and c not in "\n"})
     check("every character in WenQuanYi Zen Hei", not missing, missing)
 
