@@ -111,7 +111,8 @@ void writeTool(Guide& guide, const ToolDef& tool) {
                     formatText(range, kLineCapacity, L"，合理范围 %g–%g%ls%ls", input.plausibleMin,
                                input.plausibleMax, unit ? L" " : L"", unit ? input.unit : L"");
                 if (unit)
-                    guide.line(L"    · %ls：单位 %ls，默认 %g%ls", input.label, input.unit, input.defaultValue, range);
+                    guide.line(L"    · %ls：单位 %ls，默认 %g%ls", input.label, input.unit,
+                               input.defaultValue, range);
                 else
                     guide.line(L"    · %ls：默认 %g%ls", input.label, input.defaultValue, range);
             }

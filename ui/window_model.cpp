@@ -131,8 +131,8 @@ void buildControlTable(const ToolDef& tool, ControlTable& table) {
     addControl(table, {L"EDIT", win_bits::ExClientEdge, kReportStyle, 492, 196, 492, 232, kReportBoxId,
                        FontRole::Report, L"", false, ControlSlot::ResultEdit, 0});
     // Read-only text rather than a label: a caution longer than its box can still be read whole.
-    addControl(table, {L"EDIT", 0, kCautionStyle, 492, 444, 492, 120, 0, FontRole::Small, cautionText(tool), true,
-                       ControlSlot::CautionLabel, 0});
+    addControl(table, {L"EDIT", 0, kCautionStyle, 492, 444, 492, 120, 0, FontRole::Small, cautionText(tool),
+                       true, ControlSlot::CautionLabel, 0});
     addControl(table, {L"STATIC", 0, kChildVisible, 492, 576, 492, 56, 0, FontRole::Small,
                        table.referenceText, false, ControlSlot::None, 0});
     for (const ButtonRow& b : kButtons)

@@ -142,7 +142,7 @@ Colour staticTextColour(StaticRole role, int32_t level);
 // ---- Controls
 
 // Row i of rowCount in the input panel; its label, box and unit label hang off
-// this line. Sixteen rows close up so that the last box stays above the buttons.
+// this line. Sixteen rows close up so that the last box stays inside the panel.
 int32_t inputRowTop(int32_t row, int32_t rowCount);
 
 // A choice input's list stands where a box would, wider and without a unit label.

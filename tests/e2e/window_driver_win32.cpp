@@ -16,8 +16,8 @@
 #include <string>
 #include <vector>
 
-#include "engine/calculation.h"
 #include "app/worked_examples.h"
+#include "engine/calculation.h"
 #include "tools/suite.h"
 #include "ui/gdi_win32.h"
 #include "ui/launcher_model.h"
