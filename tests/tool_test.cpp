@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "engine/calculation.h"
 #include "engine/expression.h"
 #include "tools/suite.h"
 
@@ -222,6 +223,15 @@ TEST(Suite, EveryToolKeepsTheInvariants) {
             // A list: no unit, distinct values, a text for each, and the default among them.
             const InputField& field = tool.inputs[i];
             ASSERT_GE(field.choiceCount, 0);
+            // Every clinical tool's typed input has a finite range around its default; a report's none.
+            if (field.choiceCount == 0 && (tool.number == 119 || tool.number > 300)) {
+                EXPECT_TRUE(std::isfinite(field.plausibleMin) && std::isfinite(field.plausibleMax)) << i;
+                EXPECT_TRUE(field.plausibleMin <= field.defaultValue &&
+                            field.defaultValue <= field.plausibleMax)
+                    << "input " << i;
+            } else {
+                EXPECT_FALSE(hasPlausibleRange(field)) << "input " << i;
+            }
             if (field.choiceCount == 0) continue;
             ASSERT_NE(nullptr, field.choices);
             EXPECT_EQ(nullptr, field.unit) << "input " << i;
@@ -257,4 +267,44 @@ TEST(Suite, EveryToolKeepsTheInvariants) {
     }
     for (bool seen : kindSeen)
         EXPECT_TRUE(seen);
+}
+
+// Each typed input alone at its range's edges, the others at their defaults:
+// no range verdict and no failed output; one double beyond: that input's range verdict.
+TEST(Suite, RangeEdgesCalculateAndTheDoubleBeyondGetsTheRangeVerdict) {
+    for (const SuiteTool& entry : kSuiteTools) {
+        const ToolDef& tool = entry.tool();
+        for (int32_t i = 0; i < tool.inputCount; ++i) {
+            const InputField& field = tool.inputs[i];
+            if (!hasPlausibleRange(field)) continue;
+            const double lo = field.plausibleMin, hi = field.plausibleMax;
+            const struct {
+                double value;
+                bool outside;
+            } cases[] = {{lo, false},
+                         {hi, false},
+                         {std::nextafter(lo, -INFINITY), true},
+                         {std::nextafter(hi, INFINITY), true},
+                         {NAN, true}};
+            for (const auto& c : cases) {
+                SCOPED_TRACE(std::to_string(tool.number) + " " + field.var + "=" + std::to_string(c.value));
+                double inputs[kMaxInputs];
+                defaultInputs(tool, inputs);
+                inputs[i] = c.value;
+                wchar_t report[8192], verdict[512], copy[8192], range[512] = L"";
+                int32_t level = -1;
+                runCalculation(tool, inputs, report, 8192, verdict, 512, &level, copy, 8192);
+                if (c.outside) {
+                    ASSERT_TRUE(composeRangeVerdict(tool, inputs, range, 512));
+                    EXPECT_NE(nullptr, std::wcsstr(range, field.label));
+                    EXPECT_EQ(std::wstring(range), verdict);
+                    EXPECT_EQ(kLevelWarning, level);
+                } else {
+                    EXPECT_EQ(nullptr, std::wcsstr(verdict, L"超出合理范围"));
+                    EXPECT_EQ(nullptr, std::wcsstr(report, L"--"));
+                    EXPECT_EQ(nullptr, std::wcsstr(report, kPartialFailureLine));
+                }
+            }
+        }
+    }
 }
