@@ -10,7 +10,7 @@
 #include "engine/utf8.h"
 #include "records/record_log.h"
 #include "reports/custom_report.h"
-#include "ui/launcher_model.h"
+#include "launcher/launcher_model.h"
 #include "ui/window_model.h"
 
 namespace {

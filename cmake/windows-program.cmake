@@ -34,7 +34,7 @@ endforeach()
 # calculation or window code. "<target>|launcher|<name>", as a program's row.
 set(MEDTOOL_LAUNCHER_NAME "临床计算工具箱" CACHE INTERNAL "the launcher's program name")
 medtool_program_resources(medlauncher "${MEDTOOL_LAUNCHER_NAME}" launcher_rc)
-add_executable(medlauncher WIN32 ${CMAKE_CURRENT_SOURCE_DIR}/app/launcher_main_win32.cpp ${launcher_rc})
+add_executable(medlauncher WIN32 ${CMAKE_CURRENT_SOURCE_DIR}/launcher/launcher_main_win32.cpp ${launcher_rc})
 add_dependencies(medlauncher medtool_icon)
 target_link_libraries(medlauncher PRIVATE medcore medtools)
 target_link_options(medlauncher PRIVATE -municode -s)

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds both presets, runs the test binaries once,
-# runs the program's self-test and prints its file, then starts the program.
+# runs tool 119's self-test and prints its file, then opens the launcher, the
+# suite's front door.
 set -euo pipefail
 cd "$(dirname "${BASH_SOURCE[0]}")/.."
 ./scripts/install-deps.sh
@@ -28,7 +29,7 @@ cat "$out"
 echo
 
 if [ -x scripts/show-window.sh ]; then
-  echo "=== window"
+  echo "=== launcher"
   ./scripts/wine-session.sh stop
-  ./scripts/show-window.sh "$exe"
+  ./scripts/show-window.sh "build/windows/临床计算工具箱.exe" "$PWD/build/windows/launcher-window.png"
 fi

@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "tools/suite.h"
-#include "ui/launcher_model.h"
+#include "launcher/launcher_model.h"
 
 namespace {
 

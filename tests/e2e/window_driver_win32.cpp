@@ -20,7 +20,7 @@
 #include "engine/calculation.h"
 #include "tools/suite.h"
 #include "ui/gdi_win32.h"
-#include "ui/launcher_model.h"
+#include "launcher/launcher_model.h"
 
 namespace {
 

@@ -11,7 +11,7 @@
 #include "app/user_guide.h"
 #include "reports/custom_report.h"
 #include "tools/suite.h"
-#include "ui/launcher_model.h"
+#include "launcher/launcher_model.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "ui/launcher_model.h"
+#include "launcher/launcher_model.h"
 
 #include <cwchar>
 

@@ -1,10 +1,10 @@
 // The launcher's window: construction, message loop, window procedure,
 // commands and painting.
-#include "ui/launcher_window_win32.h"
+#include "launcher/launcher_window_win32.h"
 
 #include "engine/text.h"
 #include "ui/gdi_win32.h"
-#include "ui/launcher_model.h"
+#include "launcher/launcher_model.h"
 
 static_assert(launcher_bits::ListNotify == LBS_NOTIFY && launcher_bits::ListUseTabStops == LBS_USETABSTOPS &&
                   launcher_bits::ListKeepScrollBar == LBS_DISABLENOSCROLL,
