@@ -212,6 +212,71 @@ TEST(WindowKeys, EnterAndF5InAChildRunCalculate) {
     }
 }
 
+const ToolDef& suiteTool(int32_t number) {
+    for (const SuiteTool& t : kSuiteTools)
+        if (t.number == number) return t.tool();
+    return builtinTool();
+}
+
+// 342 has sixteen inputs, lists among them; 305 only lists; 208 none.
+TEST(WindowKeys, TabOrderIsTheInputsThenTheButtons) {
+    const struct {
+        int32_t tool;
+        int32_t inputs;
+    } cases[] = {{342, 16}, {305, 3}, {208, 0}, {119, 2}};
+    for (const auto& c : cases) {
+        TabOrder order;
+        buildTabOrder(suiteTool(c.tool), order);
+        std::vector<int32_t> expected;
+        for (int32_t i = 0; i < c.inputs; ++i)
+            expected.push_back(2000 + i);
+        for (int32_t id : {1001, 1002, 1003, 1004, 1005})
+            expected.push_back(id);
+        EXPECT_EQ(std::vector<int32_t>(order.ids, order.ids + order.count), expected) << c.tool;
+    }
+}
+
+TEST(WindowKeys, TabAndShiftTabWrapAround) {
+    const struct {
+        int32_t at, count, step, next;
+    } cases[] = {
+        {0, 21, 1, 1},  {15, 21, 1, 16},  {20, 21, 1, 0}, {0, 21, -1, 20}, {16, 21, -1, 15},
+        {-1, 21, 1, 0}, {-1, 21, -1, 20}, {21, 21, 1, 0}, {4, 5, 1, 0},    {0, 5, -1, 4},
+        {0, 1, 1, 0},   {0, 1, -1, 0},    {-1, 0, 1, -1},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(nextTabStop(c.at, c.count, c.step), c.next)
+            << c.at << " of " << c.count << " by " << c.step;
+    // Sixteen inputs: fifteen Tabs reach the last, the next Calculate, five more wrap to the first.
+    TabOrder order;
+    buildTabOrder(suiteTool(342), order);
+    int32_t at = 0;
+    for (int32_t i = 0; i < 15; ++i)
+        at = nextTabStop(at, order.count, 1);
+    EXPECT_EQ(order.ids[at], 2015);
+    at = nextTabStop(at, order.count, 1);
+    EXPECT_EQ(order.ids[at], 1001);
+    for (int32_t i = 0; i < 5; ++i)
+        at = nextTabStop(at, order.count, 1);
+    EXPECT_EQ(order.ids[at], 2000);
+}
+
+TEST(WindowKeys, TabKeyInTheWindowOnly) {
+    const struct {
+        uint32_t message;
+        uint64_t key;
+        bool inWindow, shift;
+        int32_t step;
+    } cases[] = {
+        {0x0100, 0x09, true, false, 1}, {0x0100, 0x09, true, true, -1}, {0x0100, 0x09, false, false, 0},
+        {0x0101, 0x09, true, false, 0}, {0x0102, 0x09, true, false, 0}, {0x0100, 0x0D, true, false, 0},
+        {0x0104, 0x09, true, false, 0},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(tabStepOf(c.message, c.key, c.inWindow, c.shift), c.step)
+            << std::hex << c.message << " " << c.key;
+}
+
 TEST(WindowInput, TextsReadAsWcstodReadsThem) {
     const struct {
         const wchar_t* text;

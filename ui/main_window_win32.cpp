@@ -20,7 +20,7 @@ static_assert(win_bits::EditMultiline == ES_MULTILINE && win_bits::EditAutoVScro
               "edit styles");
 static_assert(win_bits::ExClientEdge == WS_EX_CLIENTEDGE, "extended style");
 static_assert(win_bits::KeyDownMessage == WM_KEYDOWN && win_bits::ReturnKey == VK_RETURN &&
-                  win_bits::F5Key == VK_F5,
+                  win_bits::F5Key == VK_F5 && win_bits::TabKey == VK_TAB,
               "keys");
 static_assert(win_bits::TextSingleLine == (DT_SINGLELINE | DT_VCENTER | DT_END_ELLIPSIS) &&
                   win_bits::TextCenter == DT_CENTER && win_bits::TextRight == DT_RIGHT,
@@ -135,6 +135,12 @@ void fillChoiceList(HWND list, const InputField& field) {
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
+bool classIs(HWND control, const wchar_t* name) {
+    wchar_t found[16] = L"";
+    GetClassNameW(control, found, 16);
+    return lstrcmpiW(found, name) == 0;
+}
+
 bool isDroppedList(HWND target) {
     const MainWindowState& s = mainWindowState;
     for (int32_t i = 0; i < shownInputCount(*s.tool); ++i)
@@ -143,9 +149,34 @@ bool isDroppedList(HWND target) {
     return false;
 }
 
+// A box reached by the keyboard has its whole text selected, so typing replaces it.
+void focusControl(HWND control) {
+    SetFocus(control);
+    if (classIs(control, L"Edit")) SendMessageW(control, EM_SETSEL, 0, -1);
+}
+
+void moveFocusByTab(HWND from, int32_t step) {
+    const MainWindowState& s = mainWindowState;
+    TabOrder order;
+    buildTabOrder(*s.tool, order);
+    int32_t at = -1;
+    for (int32_t i = 0; i < order.count; ++i)
+        if (GetDlgItem(s.mainWindow, order.ids[i]) == from) at = i;
+    const int32_t next = nextTabStop(at, order.count, step);
+    if (next >= 0) focusControl(GetDlgItem(s.mainWindow, order.ids[next]));
+}
+
 void runMessageLoop() {
     MSG message;
     while (GetMessageW(&message, nullptr, 0, 0) > 0) {
+        const HWND window = mainWindowState.mainWindow;
+        const int32_t tabStep = tabStepOf(message.message, message.wParam,
+                                          message.hwnd == window || IsChild(window, message.hwnd) != FALSE,
+                                          GetKeyState(VK_SHIFT) < 0);
+        if (tabStep != 0) {
+            moveFocusByTab(message.hwnd, tabStep);
+            continue;
+        }
         const bool calculateKey = isCalculateKey(message.message, message.wParam,
                                                  IsChild(mainWindowState.mainWindow, message.hwnd) != FALSE,
                                                  isDroppedList(message.hwnd));
@@ -254,6 +285,12 @@ void createControls(HWND window) {
     copyText(s.statusText, kStatusTextCapacity, kReadyStatus);
 }
 
+void focusFirstStop() {
+    TabOrder order;
+    buildTabOrder(*mainWindowState.tool, order);
+    focusControl(GetDlgItem(mainWindowState.mainWindow, order.ids[0]));
+}
+
 LRESULT CALLBACK mainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
     case WM_CREATE:
@@ -298,7 +335,7 @@ int runMainWindow(HINSTANCE instance, const ToolDef* tool) {
     if (window == nullptr) return 1;
     ShowWindow(window, SW_SHOW);
     UpdateWindow(window);
-    SetFocus(shownInputCount(*tool) > 0 ? s.inputEdits[0] : nullptr);
+    focusFirstStop();
     runMessageLoop();
     return 0;
 }

@@ -14,6 +14,9 @@ void createControls(HWND window);
 // The outer window size that gives the fixed client area.
 SIZE mainWindowSize();
 
+// The first input, or Calculate for a tool without inputs, with its text selected.
+void focusFirstStop();
+
 void calculateCommand();
 void copyResultCommand();
 void resetCommand();

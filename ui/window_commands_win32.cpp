@@ -104,6 +104,7 @@ void resetCommand() {
     s.reportCopy[0] = L'\0';
     s.level = 0;
     InvalidateRect(s.mainWindow, nullptr, FALSE);
+    focusFirstStop();
 }
 
 void aboutCommand() {

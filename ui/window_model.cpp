@@ -145,6 +145,26 @@ bool isCalculateKey(uint32_t message, uint64_t key, bool targetIsChild, bool lis
            targetIsChild && !listDropped;
 }
 
+void buildTabOrder(const ToolDef& tool, TabOrder& order) {
+    order.count = 0;
+    const int32_t rows = shownInputCount(tool);
+    for (int32_t i = 0; i < rows; ++i)
+        order.ids[order.count++] = kFirstInputId + i;
+    for (const ButtonRow& b : kButtons)
+        order.ids[order.count++] = b.id;
+}
+
+int32_t tabStepOf(uint32_t message, uint64_t key, bool targetInWindow, bool shiftDown) {
+    if (message != win_bits::KeyDownMessage || key != win_bits::TabKey || !targetInWindow) return 0;
+    return shiftDown ? -1 : 1;
+}
+
+int32_t nextTabStop(int32_t at, int32_t count, int32_t step) {
+    if (count <= 0) return -1;
+    if (at < 0 || at >= count) return step < 0 ? count - 1 : 0;
+    return ((at + step) % count + count) % count;
+}
+
 double inputValueFromText(const wchar_t* text) {
     wchar_t read[kInputTextCapacity];
     copyText(read, kInputTextCapacity, text != nullptr ? text : L"");

@@ -26,6 +26,7 @@ constexpr uint32_t ExClientEdge = 0x0200;
 constexpr uint32_t KeyDownMessage = 0x0100;
 constexpr uint32_t ReturnKey = 0x0D;
 constexpr uint32_t F5Key = 0x74;
+constexpr uint32_t TabKey = 0x09;
 // DrawText: one line, vertically centred, an ellipsis at the end.
 constexpr uint32_t TextSingleLine = 0x8024;
 constexpr uint32_t TextCenter = 0x0001;
@@ -211,6 +212,25 @@ void formatDefaultText(double value, wchar_t* text, int32_t capacity);
 // Enter or F5 pressed in a child of the main window runs Calculate, except
 // while a list is dropped down: then the keys are the list's.
 bool isCalculateKey(uint32_t message, uint64_t key, bool targetIsChild, bool listDropped = false);
+
+// Tab moves the focus through the inputs in table order, then the buttons in
+// their order on the window; Shift+Tab back; both wrap. The first stop is
+// where the focus goes on opening and after Reset.
+constexpr int32_t kMaxTabStops = kMaxInputs + 5;
+
+struct TabOrder {
+    int32_t count;
+    int32_t ids[kMaxTabStops]; // control ids
+};
+
+void buildTabOrder(const ToolDef& tool, TabOrder& order);
+
+// +1 for Tab, -1 for Shift+Tab pressed in the window or one of its children, else 0.
+int32_t tabStepOf(uint32_t message, uint64_t key, bool targetInWindow, bool shiftDown);
+
+// The stop after `at` by step, wrapping; from no stop (-1) Tab goes to the
+// first and Shift+Tab to the last. -1 when there is none.
+int32_t nextTabStop(int32_t at, int32_t count, int32_t step);
 
 // ---- Calculate
 

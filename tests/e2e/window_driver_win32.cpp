@@ -18,9 +18,9 @@
 
 #include "app/worked_examples.h"
 #include "engine/calculation.h"
+#include "launcher/launcher_model.h"
 #include "tools/suite.h"
 #include "ui/gdi_win32.h"
-#include "launcher/launcher_model.h"
 
 namespace {
 
@@ -823,7 +823,7 @@ void checkWindow(const wchar_t* name) {
     if (app.inputCount > 0)
         expect(focusOfProgram() == app.inputs[0], "the first input box has the focus");
     else
-        expect(focusOfProgram() == nullptr, "no control has the focus");
+        expect(focusOfProgram() == app.calculate, "a tool without inputs has the focus on Calculate");
 }
 
 void checkControls(const std::vector<WantedControl>& expected) {
@@ -940,6 +940,132 @@ void checkClose() {
         GetExitCodeProcess(app.process.hProcess, &code);
         expectNumber(code, 0, "exit code");
     }
+}
+
+// ---- Tab and Shift+Tab, as real key presses
+
+void sendKeys(std::vector<INPUT> keys) {
+    SetForegroundWindow(app.main);
+    SendInput(static_cast<UINT>(keys.size()), keys.data(), sizeof(INPUT));
+}
+
+INPUT keyInput(WORD key, bool up) {
+    INPUT input{};
+    input.type = INPUT_KEYBOARD;
+    input.ki.wVk = key;
+    input.ki.dwFlags = up ? KEYEVENTF_KEYUP : 0;
+    return input;
+}
+
+void pressTab(bool back) {
+    std::vector<INPUT> keys;
+    if (back) keys.push_back(keyInput(VK_SHIFT, false));
+    keys.push_back(keyInput(VK_TAB, false));
+    keys.push_back(keyInput(VK_TAB, true));
+    if (back) keys.push_back(keyInput(VK_SHIFT, true));
+    sendKeys(keys);
+}
+
+// Each character by its own key, Shift held where the layout needs it.
+void typeKeys(const std::wstring& text) {
+    std::vector<INPUT> keys;
+    for (wchar_t c : text) {
+        const SHORT scan = VkKeyScanW(c);
+        const bool shift = (scan & 0x100) != 0;
+        if (shift) keys.push_back(keyInput(VK_SHIFT, false));
+        keys.push_back(keyInput(static_cast<WORD>(scan & 0xFF), false));
+        keys.push_back(keyInput(static_cast<WORD>(scan & 0xFF), true));
+        if (shift) keys.push_back(keyInput(VK_SHIFT, true));
+    }
+    sendKeys(keys);
+}
+
+// Input events come after posted messages: wait for what they do, not for sync().
+bool focusReaches(HWND control) {
+    return waitUntil([&] { return focusOfProgram() == control; }, 5000);
+}
+
+// The focus is on the control, a box with its whole text selected.
+void expectFocusOn(HWND control, const std::string& what) {
+    if (!expect(focusReaches(control), what + ": the focus", hex(GetDlgCtrlID(focusOfProgram())))) return;
+    if (classOf(control) != L"Edit") return;
+    const LRESULT selection = sendTo(control, EM_GETSEL, 0, 0);
+    expect(LOWORD(selection) == 0 && HIWORD(selection) == textOf(control).size(),
+           what + ": the whole text selected",
+           std::to_string(LOWORD(selection)) + ".." + std::to_string(HIWORD(selection)));
+}
+
+std::vector<HWND> tabStops() {
+    std::vector<HWND> stops(app.inputs, app.inputs + app.inputCount);
+    for (HWND button : {app.calculate, app.save, app.copy, app.reset, app.about})
+        stops.push_back(button);
+    return stops;
+}
+
+// Once round and back: the inputs in table order, then the buttons; both wrap.
+void checkTabOrder() {
+    step("tab order");
+    const std::vector<HWND> stops = tabStops();
+    const size_t n = stops.size();
+    expectFocusOn(stops[0], "on opening");
+    for (size_t i = 1; i <= n; ++i) {
+        pressTab(false);
+        expectFocusOn(stops[i % n], "Tab " + std::to_string(i));
+    }
+    pressTab(true);
+    expectFocusOn(stops[n - 1], "Shift+Tab from the first stop");
+    pressTab(true);
+    expectFocusOn(stops[n - 2], "Shift+Tab again");
+    pressTab(false);
+    pressTab(false);
+    expectFocusOn(stops[0], "Tab twice, round to the first stop");
+    expectText(textOf(app.report), L"", "Tab calculates nothing");
+}
+
+// Every value typed or chosen after a Tab, as a user at the bedside would, is
+// the value the calculation uses.
+void checkTabTyping(const std::vector<std::string>& texts) {
+    step("tab: typing every input");
+    click(app.reset);
+    expectFocusOn(app.inputs[0], "after Reset");
+    std::vector<double> values(kMaxInputs, 0.0);
+    for (int i = 0; i < app.inputCount; ++i) {
+        const std::wstring text = widen(texts[i]);
+        const std::string what = "input " + std::to_string(i + 1);
+        if (classOf(app.inputs[i]) == L"ComboBox") {
+            // The arrow keys choose in a list reached by Tab.
+            const InputField& field = current.tool->inputs[i];
+            int wanted = 0;
+            while (wanted < field.choiceCount &&
+                   field.choices[wanted].value != std::wcstod(text.c_str(), nullptr))
+                ++wanted;
+            std::vector<INPUT> keys = {keyInput(VK_HOME, false), keyInput(VK_HOME, true)};
+            for (int k = 0; k < wanted; ++k) {
+                keys.push_back(keyInput(VK_DOWN, false));
+                keys.push_back(keyInput(VK_DOWN, true));
+            }
+            sendKeys(keys);
+            expect(waitUntil([&] { return selectionOf(i) == wanted; }, 5000),
+                   what + ": the arrow keys choose",
+                   std::to_string(selectionOf(i)) + " for " + std::to_string(wanted));
+        } else {
+            typeKeys(text);
+            expect(waitUntil([&] { return textOf(app.inputs[i]) == text; }, 5000),
+                   what + ": typing replaces it", shown(textOf(app.inputs[i])));
+        }
+        values[i] = inputValue(i);
+        pressTab(false);
+        expectFocusOn(i + 1 < app.inputCount ? app.inputs[i + 1] : app.calculate, what + ": Tab");
+    }
+    pressTab(true);
+    expectFocusOn(app.inputs[app.inputCount - 1], "Shift+Tab back to the last input");
+    pressTab(false);
+    expectFocusOn(app.calculate, "Tab to Calculate");
+    pressKey(VK_RETURN);
+    expect(waitUntil([] { return !textOf(app.report).empty(); }, 10000), "Enter on Calculate calculates");
+    const Result core = coreResult(values);
+    expectText(textOf(app.report), core.report, "the report of the values typed");
+    expectText(textOf(app.verdict), core.verdict, "the verdict of the values typed");
 }
 
 // ---- The steps of tool 119, written out in full
@@ -1158,6 +1284,7 @@ void checkReset(const RECT& screenClient) {
     setInputs(L"1", L"2");
     click(app.reset);
     sync();
+    expectFocusOn(app.inputs[0], "after Reset");
     expectText(textOf(app.inputs[0]), L"170", "height default");
     expectText(textOf(app.inputs[1]), L"65", "weight default");
     expectText(textOf(app.report), L"", "report emptied");
@@ -1579,14 +1706,16 @@ const char* howName(How how) {
     }
 }
 
-// A real click gives the Reset button the focus (and clears the result);
-// then the keyboard's Enter reaches the button that has it.
+// A real click on Reset clears the result and leaves the focus on the first
+// stop; Tab then takes it to Save, and the keyboard's Enter reaches that button.
 void enterOnFocusedButton() {
     mouseClick(app.reset);
-    expect(waitUntil([] { return focusOfProgram() == app.reset; }, 5000),
-           "a click gives the button the focus");
+    expectFocusOn(tabStops()[0], "a click on Reset: the first stop");
     sync();
     expectText(textOf(app.report), L"", "the click on Reset cleared the report");
+    for (int i = 0; i <= app.inputCount; ++i)
+        pressTab(false);
+    expectFocusOn(app.save, "Tab reaches Save");
     pressKey(VK_RETURN);
 }
 
@@ -1682,6 +1811,7 @@ void checkReset() {
     click(app.calculate);
     click(app.reset);
     expectNoMessageBox("Calculate and Reset");
+    expectFocusOn(tabStops()[0], "after Reset");
     for (int i = 0; i < app.inputCount; ++i) {
         expectText(textOf(app.inputs[i]), defaultShown(current.tool->inputs[i]),
                    "input " + std::to_string(i + 1) + " default");
@@ -1716,12 +1846,20 @@ void driveProgram(const SuiteProgram& program, const ToolDef& tool, const std::w
     if (start(path, controls)) {
         const RECT screenClient = clientOnScreen();
         checkWindow(program.name);
+        checkTabOrder();
         step("controls");
         checkControls(controls);
         checkCautionReadable();
         checkRefusalsBeforeAResult("before a result");
         checkChoiceLists();
         if (program.number == 119) checkSteps119(screenClient);
+        if (program.number == 342) {
+            const WorkedExample* example = nullptr;
+            for (const WorkedExample& e : kWorkedExamples)
+                if (e.tool == 342 && example == nullptr) example = &e;
+            if (expect(example != nullptr, "342 has a worked example"))
+                checkTabTyping(workedExampleTexts(tool, example->inputs));
+        }
         int cases = 0;
         for (const Case& c : kCases) {
             if (c.tool != program.number) continue;
