@@ -1,8 +1,8 @@
 // The launcher's entry point: it carries the suite's tool definitions for
 // their texts and starts each tool's own program.
-#include "tools/suite.h"
 #include "launcher/launcher_model.h"
 #include "launcher/launcher_window_win32.h"
+#include "tools/suite.h"
 
 static_assert(kSuiteToolCount <= kMaxLauncherTools, "the launcher's tables hold the whole suite");
 

@@ -3,6 +3,7 @@
 #include <cwchar>
 
 #include "engine/text.h"
+#include "launcher/pinyin_initials.h"
 
 namespace {
 
@@ -76,8 +77,14 @@ bool toolMatches(const ToolDef& tool, const wchar_t* trimmed) {
     if (trimmed[0] == L'\0') return true;
     wchar_t number[16];
     formatText(number, 16, L"%d", static_cast<int>(tool.number));
-    return containsFolded(number, trimmed) || containsFolded(tool.name, trimmed) ||
-           containsFolded(tool.category, trimmed) || containsFolded(tool.description, trimmed);
+    if (containsFolded(number, trimmed) || containsFolded(tool.name, trimmed) ||
+        containsFolded(tool.category, trimmed) || containsFolded(tool.description, trimmed))
+        return true;
+    wchar_t initials[kListLineCapacity];
+    composeInitials(tool.name, initials, kListLineCapacity);
+    if (containsFolded(initials, trimmed)) return true;
+    composeInitials(tool.category, initials, kListLineCapacity);
+    return containsFolded(initials, trimmed);
 }
 
 int32_t filterTools(const ToolDef* const* ordered, int32_t count, const wchar_t* searchText,

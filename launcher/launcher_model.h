@@ -10,8 +10,9 @@
 // Never the tools' class: the suite's programs are recognised by theirs.
 constexpr wchar_t kLauncherClassName[] = L"TavoMedLauncherWnd";
 constexpr wchar_t kLauncherTitle[] = L"临床计算工具箱";
-constexpr wchar_t kLauncherSubtitle[] = L"TavoMedSuite 临床工具集  ·  输入名称、编号或分类，按 Enter 打开";
-constexpr wchar_t kSearchCue[] = L"输入名称、编号或分类";
+constexpr wchar_t kLauncherSubtitle[] =
+    L"TavoMedSuite 临床工具集  ·  输入名称、编号、分类或拼音首字母，按 Enter 打开";
+constexpr wchar_t kSearchCue[] = L"输入名称、编号、分类或拼音首字母";
 constexpr wchar_t kLauncherAboutCaption[] = L"关于临床计算工具箱";
 constexpr wchar_t kProgramNotFound[] = L"未找到程序文件";
 
@@ -57,7 +58,8 @@ int32_t orderTools(const ToolDef* const* tools, int32_t count, const ToolDef** o
 void trimSearchText(const wchar_t* text, wchar_t* trimmed, int32_t capacity);
 
 // The trimmed text occurs in the tool's number, name, category or
-// description, ASCII letters of either case alike; the empty text always does.
+// description, or in the 拼音首字母 of its name or category, ASCII letters
+// of either case alike; the empty text always does.
 bool toolMatches(const ToolDef& tool, const wchar_t* trimmed);
 
 // The tools in their order that the search text (untrimmed) finds.

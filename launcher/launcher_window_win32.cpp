@@ -3,8 +3,8 @@
 #include "launcher/launcher_window_win32.h"
 
 #include "engine/text.h"
-#include "ui/gdi_win32.h"
 #include "launcher/launcher_model.h"
+#include "ui/gdi_win32.h"
 
 static_assert(launcher_bits::ListNotify == LBS_NOTIFY && launcher_bits::ListUseTabStops == LBS_USETABSTOPS &&
                   launcher_bits::ListKeepScrollBar == LBS_DISABLENOSCROLL,

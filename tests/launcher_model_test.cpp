@@ -6,8 +6,9 @@
 #include <string>
 #include <vector>
 
-#include "tools/suite.h"
 #include "launcher/launcher_model.h"
+#include "launcher/pinyin_initials.h"
+#include "tools/suite.h"
 
 namespace {
 
@@ -106,6 +107,132 @@ TEST(Launcher, ListHeightHoldsWholeRowsOnly) {
     };
     for (const auto& c : cases)
         EXPECT_EQ(wholeRowsListHeight(c.room, c.item, c.frame), c.height) << c.room << " " << c.item;
+}
+
+// ---- 拼音首字母
+
+// Every name and category with its initials as the library read the whole
+// text when the table was generated (scripts/pinyin-initials.sh).
+const struct {
+    const wchar_t* text;
+    const wchar_t* initials;
+} kExpectedInitials[] = {
+#include "tests/pinyin_initials_expected.inc"
+};
+
+std::wstring initialsOf(const wchar_t* text) {
+    wchar_t initials[kListLineCapacity];
+    composeInitials(text, initials, kListLineCapacity);
+    return initials;
+}
+
+TEST(LauncherInitials, EveryNameAndCategoryOfTheSuite) {
+    for (const SuiteTool& entry : kSuiteTools) {
+        for (const wchar_t* text : {entry.tool().name, entry.tool().category}) {
+            for (const wchar_t* c = text; *c != L'\0'; ++c)
+                EXPECT_TRUE(!isHanCharacter(*c) || pinyinInitialOf(*c) != 0)
+                    << entry.number << ": the initials table lacks U+" << std::hex << static_cast<int>(*c)
+                    << "; run scripts/pinyin-initials.sh";
+            const auto* row = std::find_if(std::begin(kExpectedInitials), std::end(kExpectedInitials),
+                                           [&](const auto& r) { return std::wstring(r.text) == text; });
+            if (row == std::end(kExpectedInitials)) {
+                ADD_FAILURE() << entry.number
+                              << ": a text the table was not generated from; run scripts/pinyin-initials.sh";
+                continue;
+            }
+            EXPECT_EQ(initialsOf(text), row->initials) << entry.number;
+        }
+    }
+    for (const auto& row : kExpectedInitials)
+        EXPECT_EQ(initialsOf(row.text), row.initials);
+}
+
+TEST(LauncherInitials, ReadByTheWordAsTheTextStands) {
+    const struct {
+        const wchar_t* text;
+        const wchar_t* initials;
+    } cases[] = {
+        {L"BMI 与体型判读", L"bmiytxpd"},
+        {L"肌酐清除率", L"jgqcl"},
+        {L"白蛋白校正血钙", L"bdbjzxg"}, // 校 alone reads xiao
+        {L"重症评估", L"zzpg"},
+        {L"长期", L"cq"},
+        {L"静脉血栓风险", L"jmxsfx"},
+        {L"剂量", L"jl"},
+        {L"eGFR（CKD-EPI 2021）", L"egfr（ckd-epi2021）"},
+        {L"\x3000QTc\t校正 ", L"qtcjz"},
+        {L"校", L"x"},
+        {L"", L""},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(initialsOf(c.text), c.initials) << c.text;
+    wchar_t cut[4];
+    composeInitials(L"肌酐清除率", cut, 4);
+    EXPECT_STREQ(L"jgq", cut);
+}
+
+// Queries on the suite: the tools each must find, and tools it must not.
+TEST(LauncherInitials, QueriesFindTheirTools) {
+    const struct {
+        const wchar_t* search;
+        std::vector<int32_t> found;
+        std::vector<int32_t> notFound;
+    } rows[] = {
+        {L"jgqc", {322}, {}},
+        {L"JGQCL", {322}, {}},
+        {L"bmiytxpd", {119}, {}},
+        {L" BmiYtx ", {119}, {}},
+        {L"xs", {307, 317, 315, 316}, {119}},
+        {L"xsfx", {307, 315, 316, 317}, {}},
+        {L"jz", {324, 327, 333}, {342}},
+        {L"xz", {}, {324, 327, 333}},
+        {L"zzpg", {319, 342}, {}},
+        {L"zz", {319, 309, 343}, {}},
+        {L"cz", {}, {319, 342}},
+        {L"hlpbb", {201}, {}},
+        {L"gysjb", {202}, {}},
+        {L"cxsx", {203}, {}},
+        {L"jywjz", {204}, {}},
+        {L"yyaq", {205, 206}, {}},
+        {L"sypwcx", {206}, {}},
+        {L"sfrq", {207}, {}},
+        {L"ssaqhc", {208}, {}},
+        {L"jbbgmb", {209}, {}},
+        {L"jmsyk", {210}, {}},
+        {L"ddfx", {302}, {}},
+        {L"ylxss", {301}, {}},
+        {L"hmpf", {305}, {}},
+        {L"xlpg", {350, 351}, {}},
+        {L"zggl", {369}, {321}},
+        {L"egfr（zggl", {369}, {}},
+        {L"wlbs", {361}, {}},
+        {L"tpzjs", {370}, {}},
+        {L"dnbn", {372}, {}},
+        {L"qtcjz", {327}, {}},
+        {L"jcnlxh", {332}, {}},
+    };
+    const ToolDef* tools[kSuiteToolCount];
+    for (int32_t i = 0; i < kSuiteToolCount; ++i)
+        tools[i] = &kSuiteTools[i].tool();
+    const ToolDef* ordered[kMaxLauncherTools];
+    const int32_t count = orderTools(tools, kSuiteToolCount, ordered, kMaxLauncherTools);
+    for (const auto& row : rows) {
+        const ToolDef* shown[kMaxLauncherTools];
+        const std::vector<int32_t> numbers =
+            numbersOf(shown, filterTools(ordered, count, row.search, shown, kMaxLauncherTools));
+        for (int32_t number : row.found)
+            EXPECT_EQ(1, std::count(numbers.begin(), numbers.end(), number))
+                << row.search << " finds " << number << " once";
+        for (int32_t number : row.notFound)
+            EXPECT_EQ(0, std::count(numbers.begin(), numbers.end(), number))
+                << row.search << " leaves out " << number;
+        // In the list's order: each shown tool stands after the one before it.
+        const ToolDef** at = ordered;
+        for (int32_t i = 0; i < static_cast<int32_t>(numbers.size()); ++i) {
+            at = std::find(at, ordered + count, shown[i]);
+            EXPECT_NE(at, ordered + count) << row.search << ": out of order at " << numbers[i];
+        }
+    }
 }
 
 } // namespace
