@@ -124,20 +124,15 @@ void composeLauncherStatus(const wchar_t* searchText, int32_t shown, wchar_t* te
                static_cast<int>(shown));
 }
 
-LauncherKey launcherKeyOf(uint32_t message, uint64_t key, bool inSearchBox, bool inList) {
+LauncherKey launcherKeyOf(uint32_t message, uint64_t key, bool inSearchBox, bool inList, bool onButton) {
+    if (message == win_bits::KeyDownMessage && onButton && key == win_bits::ReturnKey)
+        return LauncherKey::Press;
     if (message != win_bits::KeyDownMessage || !(inSearchBox || inList)) return LauncherKey::None;
     if (key == win_bits::ReturnKey) return LauncherKey::Open;
     if (key == launcher_bits::EscapeKey) return LauncherKey::Clear;
     if (inSearchBox && key == launcher_bits::UpKey) return LauncherKey::Up;
     if (inSearchBox && key == launcher_bits::DownKey) return LauncherKey::Down;
     return LauncherKey::None;
-}
-
-int32_t movedSelection(int32_t selected, int32_t count, int32_t step) {
-    if (count <= 0) return -1;
-    const int32_t moved = selected + step;
-    if (moved < 0) return 0;
-    return moved >= count ? count - 1 : moved;
 }
 
 bool composeProgramPaths(const wchar_t* launcherPath, const wchar_t* name, wchar_t* program, wchar_t* folder,

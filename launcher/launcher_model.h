@@ -77,14 +77,18 @@ void composeLauncherStatus(const wchar_t* searchText, int32_t shown, wchar_t* te
 
 // ---- Keys
 
-enum class LauncherKey : int32_t { None, Open, Up, Down, Clear };
+enum class LauncherKey : int32_t { None, Open, Up, Down, Clear, Press };
 
 // Enter in the box or the list opens, Esc in either clears, Up and Down
-// count only in the box (the list moves its own selection).
-LauncherKey launcherKeyOf(uint32_t message, uint64_t key, bool inSearchBox, bool inList);
+// count only in the box (the list moves its own selection); Enter on a
+// button reached by Tab presses it.
+LauncherKey launcherKeyOf(uint32_t message, uint64_t key, bool inSearchBox, bool inList,
+                          bool onButton = false);
 
-// The selection after a step of -1 or +1: it stops at the list's ends; -1 for an empty list.
-int32_t movedSelection(int32_t selected, int32_t count, int32_t step);
+// Where Tab and Shift+Tab move the focus, in order (nextTabStop wraps).
+constexpr int32_t kLauncherTabStops[] = {kSearchBoxId, kToolListId, kOpenToolId, kLauncherAboutId};
+
+// The selection's steps, headings skipped: movedToolLine in launcher/recent_tools.h.
 
 // ---- Starting a program
 

@@ -4,6 +4,7 @@
 
 #include "engine/text.h"
 #include "launcher/launcher_model.h"
+#include "launcher/recent_file_win32.h"
 #include "ui/gdi_win32.h"
 
 static_assert(launcher_bits::ListNotify == LBS_NOTIFY && launcher_bits::ListUseTabStops == LBS_USETABSTOPS &&
@@ -26,6 +27,12 @@ struct LauncherState {
     const ToolDef* ordered[kMaxLauncherTools];
     int32_t shownCount;
     const ToolDef* shown[kMaxLauncherTools];
+    int32_t lineCount; // the shown tools, with the recent ones and two headings above them
+    LauncherLine lines[kMaxLauncherLines];
+    int32_t selectedLine; // the last line selected, never a heading
+    bool headingClicked;  // the list's last own selection was a heading, moved off it
+    int32_t recentCount;
+    int32_t recent[kMaxRecentTools];
 };
 
 LauncherState launcher;
@@ -45,18 +52,26 @@ void createFontsAndBrush() {
 
 int32_t selectedIndex() {
     const LRESULT selected = SendMessageW(launcher.list, LB_GETCURSEL, 0, 0);
-    return selected == LB_ERR || selected >= launcher.shownCount ? -1 : static_cast<int32_t>(selected);
+    return selected == LB_ERR || selected >= launcher.lineCount ? -1 : static_cast<int32_t>(selected);
+}
+
+// The selected line's tool; null on a heading or with nothing selected.
+const ToolDef* selectedTool() {
+    const int32_t selected = selectedIndex();
+    return selected >= 0 ? launcher.lines[selected].tool : nullptr;
 }
 
 void showDetail() {
-    const int32_t selected = selectedIndex();
+    const ToolDef* tool = selectedTool();
     wchar_t detail[kToolDetailCapacity] = L"";
-    if (selected >= 0) composeToolDetail(*launcher.shown[selected], detail, kToolDetailCapacity);
+    if (tool != nullptr) composeToolDetail(*tool, detail, kToolDetailCapacity);
     SetWindowTextW(launcher.detail, detail);
 }
 
 void selectLine(int32_t index) {
     SendMessageW(launcher.list, LB_SETCURSEL, static_cast<WPARAM>(index), 0);
+    launcher.selectedLine = index;
+    launcher.headingClicked = false;
     showDetail();
 }
 
@@ -65,16 +80,22 @@ void showFiltered() {
     GetWindowTextW(launcher.searchBox, search, kSearchTextCapacity);
     launcher.shownCount =
         filterTools(launcher.ordered, launcher.toolCount, search, launcher.shown, kMaxLauncherTools);
+    launcher.lineCount = composeLauncherLines(launcher.shown, launcher.shownCount, launcher.ordered,
+                                              launcher.toolCount, launcher.recent, launcher.recentCount,
+                                              search, launcher.lines, kMaxLauncherLines);
     SendMessageW(launcher.list, WM_SETREDRAW, FALSE, 0);
     SendMessageW(launcher.list, LB_RESETCONTENT, 0, 0);
-    for (int32_t i = 0; i < launcher.shownCount; ++i) {
+    for (int32_t i = 0; i < launcher.lineCount; ++i) {
         wchar_t line[kListLineCapacity];
-        composeListLine(*launcher.shown[i], line, kListLineCapacity);
+        if (launcher.lines[i].tool != nullptr)
+            composeListLine(*launcher.lines[i].tool, line, kListLineCapacity);
+        else
+            copyText(line, kListLineCapacity, launcher.lines[i].heading);
         SendMessageW(launcher.list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(line));
     }
     SendMessageW(launcher.list, WM_SETREDRAW, TRUE, 0);
     InvalidateRect(launcher.list, nullptr, TRUE);
-    selectLine(launcher.shownCount > 0 ? 0 : -1);
+    selectLine(firstToolLine(launcher.lines, launcher.lineCount));
     wchar_t status[kLauncherStatusCapacity];
     composeLauncherStatus(search, launcher.shownCount, status, kLauncherStatusCapacity);
     SetWindowTextW(launcher.status, status);
@@ -95,10 +116,17 @@ void systemReason(DWORD error, wchar_t* reason, int32_t capacity) {
     if (length == 0) formatText(reason, capacity, L"错误 %lu", static_cast<unsigned long>(error));
 }
 
+// Remembered first in 最近使用; a file that cannot be written changes nothing else.
+void rememberOpened(const ToolDef& tool) {
+    launcher.recentCount = rememberRecentTool(launcher.recent, launcher.recentCount, tool.number);
+    saveRecentTools(launcher.recent, launcher.recentCount);
+    if (GetWindowTextLengthW(launcher.searchBox) == 0) showFiltered();
+}
+
 void openCommand() {
-    const int32_t selected = selectedIndex();
-    if (selected < 0) return;
-    const ToolDef& tool = *launcher.shown[selected];
+    const ToolDef* selected = selectedTool();
+    if (selected == nullptr) return;
+    const ToolDef& tool = *selected;
     wchar_t self[kProgramPathCapacity];
     wchar_t program[kProgramPathCapacity];
     wchar_t folder[kProgramPathCapacity];
@@ -126,6 +154,7 @@ void openCommand() {
     }
     CloseHandle(process.hThread);
     CloseHandle(process.hProcess);
+    rememberOpened(tool);
 }
 
 void aboutCommand() {
@@ -135,8 +164,23 @@ void aboutCommand() {
 }
 
 void moveCommand(int32_t step) {
-    const int32_t moved = movedSelection(selectedIndex(), launcher.shownCount, step);
+    const int32_t moved = movedToolLine(launcher.lines, launcher.lineCount, selectedIndex(), step);
     if (moved >= 0) selectLine(moved);
+}
+
+// The list's own keys and clicks may land on a heading: on to the next tool
+// line the way the selection went.
+void onListSelectionChange() {
+    const int32_t selected = selectedIndex();
+    if (selected >= 0 && launcher.lines[selected].tool == nullptr) {
+        const int32_t step = selected >= launcher.selectedLine ? 1 : -1;
+        selectLine(toolLineNear(launcher.lines, launcher.lineCount, selected, step));
+        launcher.headingClicked = true;
+        return;
+    }
+    launcher.selectedLine = selected;
+    launcher.headingClicked = false;
+    showDetail();
 }
 
 void clearCommand() {
@@ -321,9 +365,11 @@ bool onCommand(int32_t id, int32_t notice) {
         return true;
     }
     if (id == kToolListId && notice == LBN_SELCHANGE) {
-        showDetail();
+        onListSelectionChange();
         return true;
     }
+    if (id == kToolListId && notice == LBN_DBLCLK && launcher.headingClicked)
+        return true; // a heading opens nothing
     if ((id == kToolListId && notice == LBN_DBLCLK) || (id == kOpenToolId && notice == BN_CLICKED)) {
         openCommand();
         if (id == kOpenToolId) restoreFocus();
@@ -368,11 +414,38 @@ LRESULT CALLBACK launcherWindowProc(HWND window, UINT message, WPARAM wParam, LP
     return DefWindowProcW(window, message, wParam, lParam);
 }
 
+// The search box reached by the keyboard has its text selected; the list keeps its selection.
+void moveFocusByTab(HWND from, int32_t step) {
+    constexpr int32_t count = static_cast<int32_t>(sizeof kLauncherTabStops / sizeof kLauncherTabStops[0]);
+    int32_t at = -1;
+    for (int32_t i = 0; i < count; ++i)
+        if (GetDlgItem(launcher.window, kLauncherTabStops[i]) == from) at = i;
+    HWND next = GetDlgItem(launcher.window, kLauncherTabStops[nextTabStop(at, count, step)]);
+    SetFocus(next);
+    if (next == launcher.searchBox) SendMessageW(next, EM_SETSEL, 0, -1);
+}
+
+bool isButton(HWND control) {
+    const int32_t id = GetDlgCtrlID(control);
+    return IsChild(launcher.window, control) && (id == kOpenToolId || id == kLauncherAboutId);
+}
+
 void runMessageLoop() {
     MSG message;
     while (GetMessageW(&message, nullptr, 0, 0) > 0) {
+        const int32_t tabStep =
+            tabStepOf(message.message, message.wParam,
+                      message.hwnd == launcher.window || IsChild(launcher.window, message.hwnd),
+                      GetKeyState(VK_SHIFT) < 0);
+        if (tabStep != 0) {
+            moveFocusByTab(message.hwnd, tabStep);
+            continue;
+        }
         switch (launcherKeyOf(message.message, message.wParam, message.hwnd == launcher.searchBox,
-                              message.hwnd == launcher.list)) {
+                              message.hwnd == launcher.list, isButton(message.hwnd))) {
+        case LauncherKey::Press:
+            SendMessageW(message.hwnd, BM_CLICK, 0, 0);
+            continue;
         case LauncherKey::Open:
             openCommand();
             continue;
@@ -398,6 +471,7 @@ void runMessageLoop() {
 int runLauncherWindow(HINSTANCE instance, const ToolDef* const* tools, int32_t count) {
     launcher.instance = instance;
     launcher.toolCount = orderTools(tools, count, launcher.ordered, kMaxLauncherTools);
+    launcher.recentCount = loadRecentTools(launcher.ordered, launcher.toolCount, launcher.recent);
     createFontsAndBrush();
     WNDCLASSEXW windowClass{};
     windowClass.cbSize = sizeof windowClass;

@@ -109,6 +109,27 @@ TEST(Launcher, ListHeightHoldsWholeRowsOnly) {
         EXPECT_EQ(wholeRowsListHeight(c.room, c.item, c.frame), c.height) << c.room << " " << c.item;
 }
 
+TEST(Launcher, KeysOfTheBoxTheListAndAButton) {
+    const struct {
+        uint32_t message;
+        uint64_t key;
+        bool box, list, button;
+        LauncherKey result;
+    } cases[] = {
+        {0x0100, 0x0D, true, false, false, LauncherKey::Open},
+        {0x0100, 0x0D, false, true, false, LauncherKey::Open},
+        {0x0100, 0x1B, false, true, false, LauncherKey::Clear},
+        {0x0100, 0x26, true, false, false, LauncherKey::Up},
+        {0x0100, 0x28, false, true, false, LauncherKey::None},
+        {0x0100, 0x0D, false, false, true, LauncherKey::Press},
+        {0x0100, 0x20, false, false, true, LauncherKey::None},
+        {0x0101, 0x0D, false, false, true, LauncherKey::None},
+        {0x0100, 0x0D, false, false, false, LauncherKey::None},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(launcherKeyOf(c.message, c.key, c.box, c.list, c.button), c.result) << std::hex << c.key;
+}
+
 // ---- 拼音首字母
 
 // Every name and category with its initials as the library read the whole
