@@ -19,6 +19,7 @@
 #include "app/worked_examples.h"
 #include "engine/calculation.h"
 #include "launcher/launcher_model.h"
+#include "launcher/recent_tools.h"
 #include "tools/suite.h"
 #include "ui/gdi_win32.h"
 
@@ -1022,52 +1023,6 @@ void checkTabOrder() {
     expectText(textOf(app.report), L"", "Tab calculates nothing");
 }
 
-// Every value typed or chosen after a Tab, as a user at the bedside would, is
-// the value the calculation uses.
-void checkTabTyping(const std::vector<std::string>& texts) {
-    step("tab: typing every input");
-    click(app.reset);
-    expectFocusOn(app.inputs[0], "after Reset");
-    std::vector<double> values(kMaxInputs, 0.0);
-    for (int i = 0; i < app.inputCount; ++i) {
-        const std::wstring text = widen(texts[i]);
-        const std::string what = "input " + std::to_string(i + 1);
-        if (classOf(app.inputs[i]) == L"ComboBox") {
-            // The arrow keys choose in a list reached by Tab.
-            const InputField& field = current.tool->inputs[i];
-            int wanted = 0;
-            while (wanted < field.choiceCount &&
-                   field.choices[wanted].value != std::wcstod(text.c_str(), nullptr))
-                ++wanted;
-            std::vector<INPUT> keys = {keyInput(VK_HOME, false), keyInput(VK_HOME, true)};
-            for (int k = 0; k < wanted; ++k) {
-                keys.push_back(keyInput(VK_DOWN, false));
-                keys.push_back(keyInput(VK_DOWN, true));
-            }
-            sendKeys(keys);
-            expect(waitUntil([&] { return selectionOf(i) == wanted; }, 5000),
-                   what + ": the arrow keys choose",
-                   std::to_string(selectionOf(i)) + " for " + std::to_string(wanted));
-        } else {
-            typeKeys(text);
-            expect(waitUntil([&] { return textOf(app.inputs[i]) == text; }, 5000),
-                   what + ": typing replaces it", shown(textOf(app.inputs[i])));
-        }
-        values[i] = inputValue(i);
-        pressTab(false);
-        expectFocusOn(i + 1 < app.inputCount ? app.inputs[i + 1] : app.calculate, what + ": Tab");
-    }
-    pressTab(true);
-    expectFocusOn(app.inputs[app.inputCount - 1], "Shift+Tab back to the last input");
-    pressTab(false);
-    expectFocusOn(app.calculate, "Tab to Calculate");
-    pressKey(VK_RETURN);
-    expect(waitUntil([] { return !textOf(app.report).empty(); }, 10000), "Enter on Calculate calculates");
-    const Result core = coreResult(values);
-    expectText(textOf(app.report), core.report, "the report of the values typed");
-    expectText(textOf(app.verdict), core.verdict, "the verdict of the values typed");
-}
-
 // ---- The steps of tool 119, written out in full
 
 constexpr wchar_t kCaution[] = L"运动员、水肿、妊娠、肌肉减少人群需结合人体成分判断。";
@@ -1673,6 +1628,52 @@ Result coreResult(const std::vector<double>& values) {
     return {report.data(), verdict.data(), level};
 }
 
+// Every value typed or chosen after a Tab, as a user at the bedside would, is
+// the value the calculation uses.
+void checkTabTyping(const std::vector<std::string>& texts) {
+    step("tab: typing every input");
+    click(app.reset);
+    expectFocusOn(app.inputs[0], "after Reset");
+    std::vector<double> values(kMaxInputs, 0.0);
+    for (int i = 0; i < app.inputCount; ++i) {
+        const std::wstring text = widen(texts[i]);
+        const std::string what = "input " + std::to_string(i + 1);
+        if (classOf(app.inputs[i]) == L"ComboBox") {
+            // The arrow keys choose in a list reached by Tab.
+            const InputField& field = current.tool->inputs[i];
+            int wanted = 0;
+            while (wanted < field.choiceCount &&
+                   field.choices[wanted].value != std::wcstod(text.c_str(), nullptr))
+                ++wanted;
+            std::vector<INPUT> keys = {keyInput(VK_HOME, false), keyInput(VK_HOME, true)};
+            for (int k = 0; k < wanted; ++k) {
+                keys.push_back(keyInput(VK_DOWN, false));
+                keys.push_back(keyInput(VK_DOWN, true));
+            }
+            sendKeys(keys);
+            expect(waitUntil([&] { return selectionOf(i) == wanted; }, 5000),
+                   what + ": the arrow keys choose",
+                   std::to_string(selectionOf(i)) + " for " + std::to_string(wanted));
+        } else {
+            typeKeys(text);
+            expect(waitUntil([&] { return textOf(app.inputs[i]) == text; }, 5000),
+                   what + ": typing replaces it", shown(textOf(app.inputs[i])));
+        }
+        values[i] = inputValue(i);
+        pressTab(false);
+        expectFocusOn(i + 1 < app.inputCount ? app.inputs[i + 1] : app.calculate, what + ": Tab");
+    }
+    pressTab(true);
+    expectFocusOn(app.inputs[app.inputCount - 1], "Shift+Tab back to the last input");
+    pressTab(false);
+    expectFocusOn(app.calculate, "Tab to Calculate");
+    pressKey(VK_RETURN);
+    expect(waitUntil([] { return !textOf(app.report).empty(); }, 10000), "Enter on Calculate calculates");
+    const Result core = coreResult(values);
+    expectText(textOf(app.report), core.report, "the report of the values typed");
+    expectText(textOf(app.verdict), core.verdict, "the verdict of the values typed");
+}
+
 std::wstring recordHeader() {
     std::wstring header = L"时间,工具";
     for (int i = 0; i < current.tool->inputCount; ++i)
@@ -1925,15 +1926,33 @@ std::vector<std::wstring> listLines() {
     return lines;
 }
 
-// The lines, status, selection and detail the core gives for a search text.
-void expectListFor(const std::wstring& search, int selected = 0) {
+std::vector<int32_t> recentNumbers; // what the launcher should remember, most recent first
+
+void remembered(int32_t number) {
+    int32_t numbers[kMaxRecentTools] = {};
+    std::copy(recentNumbers.begin(), recentNumbers.end(), numbers);
+    const int32_t count = rememberRecentTool(numbers, static_cast<int32_t>(recentNumbers.size()), number);
+    recentNumbers.assign(numbers, numbers + count);
+}
+
+// The lines, status, selection and detail the core gives for a search text;
+// the selection by default on the first tool line.
+void expectListFor(const std::wstring& search, int selected = -1) {
     std::vector<const ToolDef*> shown(ordered.size());
     const int32_t n = filterTools(ordered.data(), static_cast<int32_t>(ordered.size()), search.c_str(),
                                   shown.data(), static_cast<int32_t>(shown.size()));
+    std::vector<LauncherLine> lines(kMaxLauncherLines);
+    const int32_t lineCount = composeLauncherLines(
+        shown.data(), n, ordered.data(), static_cast<int32_t>(ordered.size()), recentNumbers.data(),
+        static_cast<int32_t>(recentNumbers.size()), search.c_str(), lines.data(), kMaxLauncherLines);
+    if (selected < 0) selected = firstToolLine(lines.data(), lineCount);
     std::wstring wanted, got;
     wchar_t text[kToolDetailCapacity];
-    for (int32_t i = 0; i < n; ++i) {
-        composeListLine(*shown[i], text, kListLineCapacity);
+    for (int32_t i = 0; i < lineCount; ++i) {
+        if (lines[i].tool != nullptr)
+            composeListLine(*lines[i].tool, text, kListLineCapacity);
+        else
+            std::swprintf(text, kListLineCapacity, L"%ls", lines[i].heading);
         wanted += std::wstring(text) + L"\n";
     }
     for (const std::wstring& line : listLines())
@@ -1943,7 +1962,7 @@ void expectListFor(const std::wstring& search, int selected = 0) {
     expectText(textOf(toolStatus), text, "the status line");
     expectNumber(sendTo(toolList, LB_GETCURSEL, 0, 0), n > 0 ? selected : LB_ERR, "the selected line");
     text[0] = L'\0';
-    if (n > 0) composeToolDetail(*shown[selected], text, kToolDetailCapacity);
+    if (n > 0) composeToolDetail(*lines[selected].tool, text, kToolDetailCapacity);
     expectText(textOf(toolDetail), text, "the selected tool's description, reference and caution");
 }
 
@@ -1993,6 +2012,12 @@ const struct {
     {L"zzz", nullptr},
     {L"用药安全", nullptr},
     {L"1", nullptr},
+    // 拼音首字母 of a name or a category, polyphones by their word.
+    {L"jgqc", L"322\t肌酐清除率（Cockcroft-Gault）\t肾功能"},
+    {L"Hlpbb", L"201\t护理排班表\t护理管理"},
+    {L"bdbjz", L"324\t白蛋白校正血钙\t检验计算"},
+    {L"xsfx", nullptr},
+    {L"zzpg", nullptr},
 };
 
 void checkLauncherKeys() {
@@ -2053,6 +2078,8 @@ void checkLauncherStarts() {
         }
         expectToolStarted(s.name);
         expectNoMessageBox("the start");
+        for (const SuiteTool& t : kSuiteTools)
+            if (std::wcscmp(t.tool().name, s.name) == 0) remembered(t.number);
     }
 }
 
@@ -2081,6 +2108,142 @@ void checkLauncherRoom() {
     ReleaseDC(toolDetail, dc);
 }
 
+// ---- 最近使用
+
+std::wstring recentFilePath() {
+    wchar_t appData[MAX_PATH] = L"";
+    SHGetFolderPathW(nullptr, CSIDL_LOCAL_APPDATA, nullptr, SHGFP_TYPE_CURRENT, appData);
+    return std::wstring(appData) + L"\\TavoMedSuite\\launcher\\recent.txt";
+}
+
+std::wstring recentFolderPath() {
+    const std::wstring file = recentFilePath();
+    return file.substr(0, file.rfind(L'\\'));
+}
+
+void writeRecentFile(const std::string& bytes) {
+    CreateDirectoryW(recentFolderPath().substr(0, recentFolderPath().rfind(L'\\')).c_str(), nullptr);
+    CreateDirectoryW(recentFolderPath().c_str(), nullptr);
+    FILE* file = _wfopen(recentFilePath().c_str(), L"wb");
+    if (!expect(file != nullptr, "the driver writes recent.txt")) return;
+    std::fwrite(bytes.data(), 1, bytes.size(), file);
+    std::fclose(file);
+}
+
+// A heading opens nothing: no tool window comes up.
+void expectNoToolStarted(const std::string& what) {
+    expectNoMessageBox(what);
+    Sleep(1500);
+    HWND stray = FindWindowW(L"TavoMedToolWnd", nullptr);
+    if (!expect(stray == nullptr, what + ": no tool window")) PostMessageW(stray, WM_CLOSE, 0, 0);
+}
+
+void restartLauncher(const std::wstring& path, const std::string& what) {
+    checkClose();
+    endProgram();
+    step("launcher: " + what);
+    if (!startLauncher(path)) return;
+    expectNoMessageBox("start");
+    expect(focusOfProgram() == searchBox, "the search box has the focus");
+    expectListFor(L"");
+}
+
+void checkLauncherRecent(const std::wstring& path) {
+    step("launcher: 最近使用 after opening tools");
+    typeSearch(L"");
+    expectListFor(L"");
+    const std::vector<std::wstring> lines = listLines();
+    expectText(lines.empty() ? L"" : lines[0], kRecentHeading, "the first line");
+    RECT client;
+    GetClientRect(app.main, &client);
+    MapWindowPoints(app.main, nullptr, reinterpret_cast<POINT*>(&client), 2);
+    writeBmp(settledShot(client), L"launcher-recent.bmp");
+    expectNumber(static_cast<long long>(lines.size()),
+                 kSuiteToolCount + 2 + static_cast<long long>(recentNumbers.size()),
+                 "every tool, the recent ones, two headings");
+    expectText(textOf(toolStatus), L"共 " + std::to_wstring(kSuiteToolCount) + L" 个工具",
+               "the status counts tools");
+    const int all = static_cast<int>(recentNumbers.size()) + 2; // the first line after the all-tools heading
+    postKey(searchBox, VK_UP);
+    sync();
+    expectListFor(L"", 1);
+    for (size_t i = 0; i < recentNumbers.size(); ++i)
+        postKey(searchBox, VK_DOWN);
+    sync();
+    expectListFor(L"", all);
+    postKey(searchBox, VK_UP);
+    sync();
+    expectListFor(L"", all - 2);
+
+    step("launcher: the headings");
+    clickFirstLine(1);
+    expect(waitUntil([] { return focusOfProgram() == toolList; }, 5000), "a click gives the list the focus");
+    sync();
+    expectListFor(L"", 1);
+    clickFirstLine(2);
+    expectNoToolStarted("a double-click on the heading");
+    postKey(toolList, VK_UP);
+    sync();
+    expectListFor(L"", 1);
+    sendTo(toolList, LB_SETCURSEL, 0, 0);
+    postKey(searchBox, VK_RETURN);
+    expectNoToolStarted("Enter on the heading");
+    expectText(widen(readFile(recentFilePath())), L"211\r\n201\r\n119\r\n205\r\n", "recent.txt");
+
+    step("launcher: open from the recent part");
+    typeSearch(L"");
+    postKey(searchBox, VK_DOWN);
+    postKey(searchBox, VK_DOWN);
+    postKey(searchBox, VK_RETURN);
+    expectToolStarted(L"BMI 与体型判读");
+    remembered(119);
+    sync();
+    expectListFor(L"");
+    restartLauncher(path, "restarted");
+
+    writeRecentFile(std::string("\xEF\xBB\xBF  342 \r\nhello\r\n999\r\n\r\n342\r\n") +
+                    std::string(100000, 'x') + "\n119\n");
+    recentNumbers = {342, 119};
+    restartLauncher(path, "a damaged file");
+    DeleteFileW(recentFilePath().c_str());
+    recentNumbers.clear();
+    restartLauncher(path, "no file");
+
+    step("launcher: a folder that cannot be written");
+    RemoveDirectoryW(recentFolderPath().c_str());
+    FILE* blocker = _wfopen(recentFolderPath().c_str(), L"wb");
+    if (expect(blocker != nullptr, "a file where the folder would be")) std::fclose(blocker);
+    typeSearch(L"205");
+    postKey(searchBox, VK_RETURN);
+    expectToolStarted(L"高警示药品");
+    expectNoMessageBox("the launcher says nothing of the file");
+    remembered(205);
+    typeSearch(L"");
+    expectListFor(L"");
+    recentNumbers.clear();
+    restartLauncher(path, "after a folder that could not be written");
+    DeleteFileW(recentFolderPath().c_str());
+}
+
+// Box, list, Open and About, round and back; the box reached by Tab has its text selected.
+void checkLauncherTab() {
+    step("launcher: Tab");
+    typeSearch(L"jg");
+    const HWND stops[] = {searchBox, toolList, openButton, launcherAbout};
+    for (int i = 1; i <= 4; ++i) {
+        pressTab(false);
+        expectFocusOn(stops[i % 4], "Tab " + std::to_string(i));
+    }
+    pressTab(true);
+    expectFocusOn(launcherAbout, "Shift+Tab");
+    pressTab(true);
+    expectFocusOn(openButton, "Shift+Tab again");
+    pressTab(false);
+    pressTab(false);
+    expectFocusOn(searchBox, "Tab round to the box");
+    expectListFor(L"jg");
+}
+
 void driveLauncher(const std::wstring& path) {
     const int failedBefore = failedCount;
     toolNumber = 0;
@@ -2090,6 +2253,8 @@ void driveLauncher(const std::wstring& path) {
         tools.push_back(&t.tool());
     ordered.resize(tools.size()); // the core's list holds the whole suite, as its tests check
     orderTools(tools.data(), kSuiteToolCount, ordered.data(), kMaxLauncherTools);
+    DeleteFileW(recentFilePath().c_str());
+    recentNumbers.clear();
     if (startLauncher(path)) {
         expectText(textOf(app.main), kLauncherName, "title");
         const wchar_t* classes[] = {L"Edit", L"ListBox", L"Static", L"Static", L"Button", L"Button"};
@@ -2109,7 +2274,9 @@ void driveLauncher(const std::wstring& path) {
         MapWindowPoints(app.main, nullptr, reinterpret_cast<POINT*>(&client), 2);
         writeBmp(settledShot(client), L"launcher.bmp");
         checkLauncherKeys();
+        checkLauncherTab();
         checkLauncherStarts();
+        checkLauncherRecent(path);
         step("launcher: about");
         click(launcherAbout);
         expectMessageBox(
