@@ -64,12 +64,22 @@ find_wine() {
   exit 1
 }
 
+# A LOGFONTW as regedit's hex: 12 pixels, normal weight, the default character set, the face.
+logfont() {
+  printf 'hex:f4,ff,ff,ff,00,00,00,00,00,00,00,00,00,00,00,00,90,01,00,00,00,00,00,01,00,00,00,00'
+  printf '%s' "$1" | iconv -f UTF-8 -t UTF-16LE | od -An -v -tx1 |
+    awk '{ for (i = 1; i <= NF; i++) { printf ",%s", $i; n++ } } END { while (n < 64) { printf ",00"; n++ } }'
+}
+
 font_replacements() {
   font="Noto Sans CJK SC" mono="Noto Sans Mono CJK SC"
   if [ -e /usr/share/fonts/truetype/wqy/wqy-zenhei.ttc ] ||
     fc-list : family 2>/dev/null | grep -q 'WenQuanYi Zen Hei'; then
     font="WenQuanYi Zen Hei" mono="WenQuanYi Zen Hei Mono"
   fi
+  face="$(logfont "$font")"
+  # Wine's own UI fonts (titles, menus, message boxes, dialogs) lack Chinese
+  # under most locales: the CJK font takes their place.
   cat <<REG
 REGEDIT4
 
@@ -78,6 +88,18 @@ REGEDIT4
 "Microsoft YaHei"="$font"
 "SimSun"="$font"
 "Consolas"="$mono"
+
+[HKEY_CURRENT_USER\\Control Panel\\Desktop\\WindowMetrics]
+"CaptionFont"=$face
+"SmCaptionFont"=$face
+"MenuFont"=$face
+"StatusFont"=$face
+"MessageFont"=$face
+"IconFont"=$face
+
+[HKEY_LOCAL_MACHINE\\Software\\Microsoft\\Windows NT\\CurrentVersion\\FontSubstitutes]
+"MS Shell Dlg"="$font"
+"MS Shell Dlg 2"="$font"
 
 [HKEY_CURRENT_USER\\Software\\Wine\\DllOverrides]
 "mscoree"=""

@@ -101,6 +101,18 @@ def use_installed(home, env, programs, records):
     check("prefix: CJK fonts for YaHei UI and Consolas, no menu builder", all(re.search(
         r'^"%s"="(WenQuanYi|Noto Sans)[^"]*"' % f, user, re.M) for f in ("Microsoft YaHei UI", "Consolas"))
         and '"winemenubuilder.exe"=""' in user and not os.path.exists(os.path.join(data, "..", "applications")))
+    # Wine's own fonts for titles, menus, message boxes and dialogs: the CJK font too, under LANG=C.
+    metrics = user[user.find("[Control Panel\\\\Desktop\\\\WindowMetrics]"):]
+    faces = {}
+    for name in ("CaptionFont", "SmCaptionFont", "MenuFont", "StatusFont", "MessageFont", "IconFont"):
+        value = re.search(r'^"%s"=hex:([0-9a-f,\\\s]*)' % name, metrics, re.M)
+        data_bytes = bytes.fromhex(re.sub(r"[,\\\s]", "", value.group(1))) if value else b""
+        faces[name] = data_bytes[28:92].decode("utf-16-le", "replace").split("\0")[0] if len(data_bytes) == 92 else ""
+    check("prefix: Wine's UI fonts replaced by the CJK font", all(
+        re.match("(WenQuanYi|Noto Sans)", f) for f in faces.values()), faces)
+    system = read(os.path.join(prefix, "system.reg")).decode("utf-8", "replace")
+    check("prefix: the dialogs' font is the CJK font", all(re.search(
+        r'^"%s"="(WenQuanYi|Noto Sans)[^"]*"' % f, system, re.M) for f in ("MS Shell Dlg", "MS Shell Dlg 2")))
     links = [os.path.realpath(os.path.join(d, "records")) for d, _, _ in os.walk(prefix + "/drive_c/users")
              if d.endswith(os.path.join("AppData", "Local", "TavoMedSuite"))]
     check("prefix: records linked to the documents folder", links == [os.path.realpath(records)], links)
@@ -145,7 +157,8 @@ def main():
     pathlib.Path(earlier).write_bytes("\ufeff时间,工具,结果\r\n2024-05-01 08:00,T201,\"旧记录\"\r\n".encode())
     kept = (read(earlier), os.stat(earlier).st_mtime_ns)
     try:
-        use_installed(home, {"PATH": os.environ["PATH"], "HOME": home}, programs, records)
+        # A desktop whose locale is not Chinese.
+        use_installed(home, {"PATH": os.environ["PATH"], "HOME": home, "LANG": "C"}, programs, records)
         purge = run(apt + ["purge", PACKAGE])
         left = [p for p in installed + ["/opt/" + PACKAGE] if os.path.lexists(p)]
         check("apt-get purge: no file of the package left", purge.returncode == 0 and installed and not left, left)
