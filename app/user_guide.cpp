@@ -8,9 +8,10 @@
 #include "app/validation_report.h"
 #include "engine/text.h"
 #include "engine/utf8.h"
+#include "launcher/launcher_model.h"
+#include "launcher/recent_tools.h"
 #include "records/record_log.h"
 #include "reports/custom_report.h"
-#include "launcher/launcher_model.h"
 #include "ui/window_model.h"
 
 namespace {
@@ -185,9 +186,15 @@ std::wstring composeUserGuide(const ToolDef* const* tools, int32_t count) {
     guide.line(L"  1. 窗口按分类列出全部 %d 个工具（编号、名称、分类）。", count);
     guide.line(
         L"  2. 在搜索框中输入名称、编号、分类或用途中的文字，列表随输入立即筛选（英文字母不分大小写）；");
+    guide.line(L"     也可输入名称或分类的拼音首字母，如“jgqc”找到肌酐清除率、“xs”找到静脉血栓风险；");
     guide.line(L"     按 Esc 清空搜索框，重新列出全部工具。");
     guide.line(L"  3. 用 ↑/↓ 选择工具，下方显示其用途、参考依据与注意事项；");
     guide.line(L"     按 Enter、双击或点击“打开 (Enter)”打开所选工具，工具箱保持打开，可继续打开其他工具。");
+    guide.line(L"  4. 最近使用：搜索框为空时，列表顶部“%ls”下依次列出最近从工具箱打开的工具（最近的在前，",
+               kRecentHeading);
+    guide.line(L"     最多 %d 个），其下“%ls”为完整列表；这一记录保存在本机，下次打开工具箱时仍在。",
+               kMaxRecentTools, kAllToolsHeading);
+    guide.line(L"  5. Tab / Shift+Tab 在搜索框、列表与按钮之间切换。");
     guide.blank();
     guide.line(L"本套件共 %d 个程序，每个程序完成一项临床计算或记录工作，可单独使用。", count);
     guide.line(L"安装版：在“开始”菜单的“TavoMedSuite”文件夹中打开；免安装版：解压后双击程序。");
@@ -195,6 +202,9 @@ std::wstring composeUserGuide(const ToolDef* const* tools, int32_t count) {
 
     guide.line(L"一、通用操作");
     guide.line(L"  1. 在左侧“输入参数”中填写数值（已填好默认值），按 F5 或 Enter，或点击“计算 (F5)”。");
+    guide.line(
+        L"     打开时光标在第一项，其数值已选中，直接输入即替换；按 Tab 到下一项（Shift+Tab 回上一项），");
+    guide.line(L"     依次经过各输入项与下方按钮，下拉列表用 ↑/↓ 选择。");
     guide.line(L"  2. 右侧显示结果，结论按级别着色：绿色正常、琥珀色提示、橙色警示、红色禁忌。");
     guide.line(L"  3. “保存记录”把最近一次结果追加到本机记录文件（见第四部分）；“复制结果”复制到剪贴板；");
     guide.line(L"     “清空重填”恢复默认值；“关于”显示工具信息与免责声明。");

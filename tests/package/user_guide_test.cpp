@@ -9,9 +9,10 @@
 
 #include "app/self_test.h"
 #include "app/user_guide.h"
+#include "launcher/launcher_model.h"
+#include "launcher/recent_tools.h"
 #include "reports/custom_report.h"
 #include "tools/suite.h"
-#include "launcher/launcher_model.h"
 
 namespace {
 
@@ -147,6 +148,17 @@ TEST(UserGuide, StatesUnlistedDrugsSelfTestExitCodesAndTheDisclaimer) {
 TEST(UserGuide, BeginsWithTheLauncher) {
     EXPECT_EQ(0u, suiteGuide().find(std::wstring(kUserGuideTitle) + L"\r\n\r\n从“" + kLauncherTitle +
                                     L"”开始\r\n"));
+}
+
+TEST(UserGuide, SaysHowToSearchByInitialsWhatRecentIsAndHowTabMoves) {
+    const std::wstring guide = suiteGuide();
+    for (const std::wstring& part : {
+             std::wstring(L"拼音首字母，如“jgqc”找到肌酐清除率"),
+             std::wstring(L"  4. 最近使用：搜索框为空时，列表顶部“") + kRecentHeading + L"”下",
+             std::wstring(L"其下“") + kAllToolsHeading + L"”为完整列表",
+             std::wstring(L"按 Tab 到下一项（Shift+Tab 回上一项）"),
+         })
+        EXPECT_TRUE(contains(guide, part)) << part.size();
 }
 
 TEST(UserGuide, BytesCarryTheMarkAndOnlyCrLf) {
