@@ -47,6 +47,6 @@ if(NOT WIN32)
   find_file(MEDTOOL_CJK_FONT wqy-zenhei.ttc PATHS /usr/share/fonts/truetype/wqy REQUIRED NO_DEFAULT_PATH)
   add_test(NAME Resources.FontCoversEveryText
            COMMAND ${resources_python} ${resources_test_dir}/check_font.py ${MEDTOOL_CJK_FONT}
-                   engine tools reports app ui records
+                   engine tools reports app ui launcher records
            WORKING_DIRECTORY ${CMAKE_SOURCE_DIR})
 endif()
