@@ -7,8 +7,8 @@
 
 #include "app/user_guide.h"
 #include "app/validation_report.h"
-#include "tools/suite.h"
 #include "launcher/launcher_model.h"
+#include "tools/suite.h"
 
 namespace {
 
