@@ -9,7 +9,7 @@ constexpr InputChoice kAge[] = {
     {3.0, L"满 3 岁不满 7 岁"},
     {4.0, L"不满 3 岁"},
 };
-constexpr InputChoice kSex[] = {
+constexpr InputChoice kSexPoints[] = {
     {1.0, L"女"},
     {2.0, L"男"},
 };
@@ -43,7 +43,7 @@ constexpr InputChoice kMed[] = {
 
 constexpr InputField kInputs[] = {
     {"age", L"年龄", nullptr, 1.0, countOf(kAge), kAge},
-    {"sex", L"性别", nullptr, 1.0, countOf(kSex), kSex},
+    {"sex", L"性别", nullptr, 1.0, countOf(kSexPoints), kSexPoints},
     {"dx", L"诊断", nullptr, 1.0, countOf(kDx), kDx},
     {"cog", L"认知障碍", nullptr, 1.0, countOf(kCog), kCog},
     {"env", L"环境因素", nullptr, 1.0, countOf(kEnv), kEnv},

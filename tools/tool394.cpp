@@ -3,7 +3,7 @@
 
 namespace {
 
-constexpr InputChoice kSex[] = {
+constexpr InputChoice kSexPoints[] = {
     {-10.0, L"女（年龄减 10 分）"},
     {0.0, L"男"},
 };
@@ -32,7 +32,7 @@ constexpr InputChoice kHyp[] = {
 
 constexpr InputField kInputs[] = {
     {"age", L"年龄", L"岁", 45.0, 0, nullptr, 0.0, 125.0},
-    {"sex", L"性别", nullptr, 0.0, countOf(kSex), kSex},
+    {"sex", L"性别", nullptr, 0.0, countOf(kSexPoints), kSexPoints},
     {"nh", L"养老院居住", nullptr, 0.0, countOf(kNh), kNh},
     {"neo", L"恶性肿瘤", nullptr, 0.0, countOf(kNeo), kNeo},
     {"liver", L"肝病", nullptr, 0.0, countOf(kLiver), kLiver},

@@ -1855,7 +1855,7 @@ const struct {
     {L"205", L"205\t高警示药品\t用药安全"},
     {L"\x3000 Ckd-Epi ", L"321\teGFR（CKD-EPI 2021）\t肾功能"},
     {L"egfr", nullptr},
-    {L"跌倒", L"302\tMorse 跌倒风险\t护理评估"},
+    {L"Morse 跌倒", L"302\tMorse 跌倒风险\t护理评估"},
     {L"gcs", nullptr},
     {L"301", nullptr},
     {L"肾", nullptr},
