@@ -1948,6 +1948,27 @@ void checkLauncherRoom() {
     }
     SelectObject(dc, old);
     ReleaseDC(toolDetail, dc);
+    // Every name ends before the category's tab stop, every category inside the list; stops are in
+    // quarters of the list font's average character width.
+    dc = GetDC(toolList);
+    old = SelectObject(dc, ownFont(FontRole::Input));
+    SIZE letters{};
+    GetTextExtentPoint32W(dc, L"ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz", 52, &letters);
+    const long average = (letters.cx / 26 + 1) / 2;
+    const long nameStop = kListTabStops[0] * average / 4, categoryStop = kListTabStops[1] * average / 4;
+    for (const SuiteTool& t : kSuiteTools) {
+        SIZE name{}, category{};
+        GetTextExtentPoint32W(dc, t.tool().name, lstrlenW(t.tool().name), &name);
+        GetTextExtentPoint32W(dc, t.tool().category, lstrlenW(t.tool().category), &category);
+        expect(nameStop + name.cx < categoryStop,
+               "the name of " + std::to_string(t.number) + " ends before its category",
+               std::to_string(nameStop + name.cx) + " of " + std::to_string(categoryStop) + " px");
+        expect(categoryStop + category.cx <= list.right,
+               "the category of " + std::to_string(t.number) + " shows whole",
+               std::to_string(categoryStop + category.cx) + " of " + std::to_string(list.right) + " px");
+    }
+    SelectObject(dc, old);
+    ReleaseDC(toolList, dc);
 }
 
 void driveLauncher(const std::wstring& path) {
