@@ -20,7 +20,8 @@ constexpr wchar_t kCodeMarker[] = L"编号：";
 constexpr wchar_t kCodeLabelEnding[] = L"编号";
 // Far above any table: only a guard should the drug table stop naming the unlisted drug.
 constexpr int32_t kMaxDrugNumber = 999;
-constexpr int32_t kLineCapacity = 1024;
+// A caution is one line; the longest runs past a thousand characters.
+constexpr int32_t kLineCapacity = 4096;
 
 class Guide {
   public:

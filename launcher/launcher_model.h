@@ -115,7 +115,7 @@ extern const ControlRow kLauncherControls[kLauncherControlCount];
 int32_t wholeRowsListHeight(int32_t room, int32_t itemHeight, int32_t frame);
 
 // The list's tab stops in dialog units: the name's and the category's columns.
-constexpr int32_t kListTabStops[] = {30, 150};
+constexpr int32_t kListTabStops[] = {20, 154}; // room for the longest name, 387's
 
 constexpr int32_t kLauncherPaintStepCount = 8;
 

@@ -1290,6 +1290,13 @@ constexpr SuiteProgram kPrograms[] = {
     {361, L"微量泵速度换算"}, {362, L"平均动脉压与休克指数"}, {363, L"肺泡-动脉氧分压差"}, {364, L"酸碱代偿（Winter 公式）"},
     {365, L"LDL-C（Friedewald）"}, {366, L"MELD 终末期肝病评分"}, {367, L"FIB-4 与 APRI 肝纤维化"}, {368, L"儿童 eGFR（Schwartz）"},
     {369, L"eGFR（中国改良 MDRD）"}, {370, L"糖皮质激素等效换算"}, {371, L"阿片类药物等效换算"}, {372, L"低钠补钠预测（Adrogue-Madias）"},
+    {381, L"护理分级（自理能力与病情）"}, {382, L"Humpty Dumpty 儿童跌倒风险"}, {383, L"Killip 分级"}, {384, L"mRS 改良 Rankin 量表"},
+    {385, L"ABCD2 TIA 卒中风险"}, {386, L"蛛网膜下腔出血分级"}, {387, L"Glasgow-Blatchford 上消化道出血评分"}, {388, L"BISAP 急性胰腺炎严重度"},
+    {389, L"HEART 胸痛评分"}, {390, L"PEWS 儿童早期预警评分"}, {391, L"Braden Q 儿童压力性损伤风险"}, {392, L"MNA-SF 老年营养筛查"},
+    {393, L"EPDS 爱丁堡产后抑郁量表"}, {394, L"PSI 肺炎严重度指数"}, {395, L"RCRI 改良心脏风险指数"}, {396, L"Charlson 合并症指数"},
+    {397, L"改良 Centor 链球菌咽炎评分"}, {398, L"PERC 肺栓塞排除标准"}, {411, L"KDIGO 急性肾损伤分期"}, {412, L"脑出血量（多田公式）与 ICH 评分"},
+    {413, L"静脉补钾浓度与速度核对"}, {414, L"普通肝素 aPTT 剂量调整"}, {415, L"阴离子间隙变化值与 Δ比值"}, {416, L"理想、校正与目标体重"},
+    {417, L"QTc 线性校正公式对照"}, {418, L"吸氧浓度估算与氧合指数"}, {419, L"HOMA-IR 与 HOMA-β"},
 };
 // clang-format on
 
@@ -2005,7 +2012,7 @@ const struct {
     {L"205", L"205\t高警示药品\t用药安全"},
     {L"\x3000 Ckd-Epi ", L"321\teGFR（CKD-EPI 2021）\t肾功能"},
     {L"egfr", nullptr},
-    {L"跌倒", L"302\tMorse 跌倒风险\t护理评估"},
+    {L"Morse 跌倒", L"302\tMorse 跌倒风险\t护理评估"},
     {L"gcs", nullptr},
     {L"301", nullptr},
     {L"肾", nullptr},
@@ -2106,6 +2113,27 @@ void checkLauncherRoom() {
     }
     SelectObject(dc, old);
     ReleaseDC(toolDetail, dc);
+    // Every name ends before the category's tab stop, every category inside the list; stops are in
+    // quarters of the list font's average character width.
+    dc = GetDC(toolList);
+    old = SelectObject(dc, ownFont(FontRole::Input));
+    SIZE letters{};
+    GetTextExtentPoint32W(dc, L"ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz", 52, &letters);
+    const long average = (letters.cx / 26 + 1) / 2;
+    const long nameStop = kListTabStops[0] * average / 4, categoryStop = kListTabStops[1] * average / 4;
+    for (const SuiteTool& t : kSuiteTools) {
+        SIZE name{}, category{};
+        GetTextExtentPoint32W(dc, t.tool().name, lstrlenW(t.tool().name), &name);
+        GetTextExtentPoint32W(dc, t.tool().category, lstrlenW(t.tool().category), &category);
+        expect(nameStop + name.cx < categoryStop,
+               "the name of " + std::to_string(t.number) + " ends before its category",
+               std::to_string(nameStop + name.cx) + " of " + std::to_string(categoryStop) + " px");
+        expect(categoryStop + category.cx <= list.right,
+               "the category of " + std::to_string(t.number) + " shows whole",
+               std::to_string(categoryStop + category.cx) + " of " + std::to_string(list.right) + " px");
+    }
+    SelectObject(dc, old);
+    ReleaseDC(toolList, dc);
 }
 
 // ---- 最近使用
