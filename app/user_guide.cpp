@@ -104,6 +104,22 @@ void writeTool(Guide& guide, const ToolDef& tool) {
                     formatChoiceText(input.choices[c], item, kChoiceTextCapacity);
                     guide.line(L"        %ls", item);
                 }
+            } else if (input.isDate) {
+                wchar_t shown[kLineCapacity];
+                wchar_t from[kDefaultTextCapacity];
+                wchar_t to[kDefaultTextCapacity];
+                if (input.fillToday)
+                    copyText(shown, kLineCapacity, L"当天");
+                else
+                    formatInputText(input, input.defaultValue, shown, kLineCapacity);
+                wchar_t range[kLineCapacity] = L"";
+                if (hasPlausibleRange(input)) {
+                    formatInputText(input, input.plausibleMin, from, kDefaultTextCapacity);
+                    formatInputText(input, input.plausibleMax, to, kDefaultTextCapacity);
+                    formatText(range, kLineCapacity, L"，合理范围 %ls–%ls", from, to);
+                }
+                guide.line(L"    · %ls：日期（年-月-日），默认%ls%ls%ls", input.label,
+                           input.fillToday ? L"" : L" ", shown, range);
             } else {
                 const bool unit = input.unit != nullptr && input.unit[0] != 0;
                 wchar_t range[kLineCapacity] = L"";
