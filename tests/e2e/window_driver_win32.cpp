@@ -18,6 +18,7 @@
 
 #include "app/worked_examples.h"
 #include "engine/calculation.h"
+#include "engine/calendar.h"
 #include "tools/suite.h"
 #include "ui/gdi_win32.h"
 #include "ui/launcher_model.h"
@@ -683,10 +684,33 @@ int defaultChoice(const InputField& field) {
     return -1;
 }
 
+std::wstring dateText(int64_t day) {
+    const CivilDate date = civilFromDays(day);
+    wchar_t text[32];
+    std::swprintf(text, 32, L"%04lld-%02d-%02d", static_cast<long long>(date.year), date.month, date.day);
+    return text;
+}
+
+// The system's date, read here, not through the program's clock.
+std::wstring systemDateText() {
+    SYSTEMTIME now;
+    GetLocalTime(&now);
+    wchar_t text[32];
+    std::swprintf(text, 32, L"%04u-%02u-%02u", now.wYear, now.wMonth, now.wDay);
+    return text;
+}
+
+// A box's text at start and after Reset: today for a fillToday date, a date as YYYY-MM-DD.
+std::wstring boxDefault(const InputField& field) {
+    if (field.fillToday) return systemDateText();
+    if (field.isDate) return dateText(static_cast<int64_t>(field.defaultValue));
+    return defaultText(field.defaultValue);
+}
+
 // The text a box shows, or the item a list shows, for the input's default.
 std::wstring defaultShown(const InputField& field) {
     const int c = defaultChoice(field);
-    return field.choiceCount == 0 ? defaultText(field.defaultValue)
+    return field.choiceCount == 0 ? boxDefault(field)
            : c < 0                ? L"<no default item>"
                                   : choiceText(field.choices[c]);
 }
@@ -705,8 +729,7 @@ std::vector<WantedControl> expectedControls(const ToolDef& tool) {
                 {L"ComboBox", 0, 0x50000003, 216, top - 4, 236, -1, 2000 + i, defaultShown(field)});
             continue;
         }
-        rows.push_back(
-            {L"Edit", 0x200, 0x50000080, 216, top - 4, 152, 27, 2000 + i, defaultText(field.defaultValue)});
+        rows.push_back({L"Edit", 0x200, 0x50000080, 216, top - 4, 152, 27, 2000 + i, boxDefault(field)});
         if (hasUnit(field)) rows.push_back({L"Static", 0, 0x50000000, 374, top, 78, 22, 0, field.unit});
     }
     const WantedControl rest[] = {
@@ -1208,6 +1231,7 @@ constexpr SuiteProgram kPrograms[] = {
     {361, L"微量泵速度换算"}, {362, L"平均动脉压与休克指数"}, {363, L"肺泡-动脉氧分压差"}, {364, L"酸碱代偿（Winter 公式）"},
     {365, L"LDL-C（Friedewald）"}, {366, L"MELD 终末期肝病评分"}, {367, L"FIB-4 与 APRI 肝纤维化"}, {368, L"儿童 eGFR（Schwartz）"},
     {369, L"eGFR（中国改良 MDRD）"}, {370, L"糖皮质激素等效换算"}, {371, L"阿片类药物等效换算"}, {372, L"低钠补钠预测（Adrogue-Madias）"},
+    {421, L"预产期与孕周"}, {422, L"早孕超声核定孕周"}, {423, L"早产儿矫正年龄"},
 };
 // clang-format on
 
@@ -1254,6 +1278,8 @@ constexpr wchar_t kPanelVerdict[] = L"套餐与采血管已列出，按顺序采
 constexpr wchar_t kUrine[] = L"尿常规（清洁中段尿）：";
 constexpr wchar_t kUnknownClass[] = L"高警示药品类别与要点：\r\n未收录的类别编号，请按提示输入 1-4。\r\n";
 constexpr wchar_t kUnknownPanel[] = L"未收录的套餐编号，请按提示输入 1-6。\r\n";
+constexpr wchar_t kEdd421[] = L"预产期：2026-06-08\r\n";
+constexpr wchar_t kMidTerm[] = L"中期妊娠（14–27+6周）：按期产前检查";
 
 const Case kCases[] = {
     {119, nullptr, kButton, L"BMI：22.49 kg/m2\r\n", L"体重正常，保持均衡饮食与运动", 0, 0, nullptr, 0,
@@ -1364,6 +1390,28 @@ const Case kCases[] = {
     {211, L"2.7", kEnter, L"生化全套（红/金黄管）：", kPanelVerdict, 0, 0, nullptr, 0, nullptr},
     {211, L"0", kButton, kUnknownPanel, L"请核对套餐编号", 1, 0, nullptr, 0, nullptr},
     {211, L"-1", kButton, kUnknownPanel, L"请核对套餐编号", 1, 0, nullptr, 0, nullptr},
+
+    // Every form of the same date gives the same result; the box then shows it as read.
+    {421, L"0;2025-09-01;28;2026-01-15", kButton, L"预产期：2026-06-08\r\n当前孕周：19+3 周\r\n", kMidTerm, 0,
+     0, nullptr, kCopy | kSave, L"window-421.bmp"},
+    {421, L"0;2025-9-1;28;2026-01-15", kF5, kEdd421, kMidTerm, 0, 0, nullptr, 0, nullptr},
+    {421, L"0;2025/09/01;28;2026-01-15", kEnter, kEdd421, kMidTerm, 0, 0, nullptr, 0, nullptr},
+    {421, L"0;2025/9/1;28;2026-01-15", kButton, kEdd421, kMidTerm, 0, 0, nullptr, 0, nullptr},
+    {421, L"0;2025.9.1;28;2026-01-15", kButton, kEdd421, kMidTerm, 0, 0, nullptr, 0, nullptr},
+    {421, L"0;20250901;28;2026-01-15", kButton, kEdd421, kMidTerm, 0, 0, nullptr, 0, nullptr},
+    {421, L"0;2025年9月1日;28;2026-01-15", kButton, kEdd421, kMidTerm, 0, 0, nullptr, kSave, nullptr},
+    {421, L"0;  2025-09-01 ;28;2026-01-15", kButton, kEdd421, kMidTerm, 0, 0, nullptr, 0, nullptr},
+    {421, L"0;２０２５－０９－０１;28;2026年1月15日", kButton, kEdd421, kMidTerm, 0, 0, nullptr, 0, nullptr},
+    // Impossible dates are refused like unreadable numbers; the last result stays.
+    {421, L"0;2026-02-29;28;2026-01-15", kButton, nullptr, nullptr, -1, 0,
+     L"第 2 项“依据日期”请按 年-月-日 输入日期，如 2026-12-08。", 0, nullptr},
+    {421, L"0;2025-09-01;28;2026-04-31", kF5, nullptr, nullptr, -1, 0,
+     L"第 4 项“评估日期”请按 年-月-日 输入日期，如 2026-12-08。", 0, nullptr},
+    {421, L"0;20517;28;2026-01-15", kEnter, nullptr, nullptr, -1, 0,
+     L"第 2 项“依据日期”请按 年-月-日 输入日期，如 2026-12-08。", 0, nullptr},
+    {421, L"0;1999-12-31;28;2026-01-15", kButton, nullptr,
+     L"“依据日期”不在合理日期范围（2000-01-01–2099-12-31），请按 年-月-日 核对", 2, 0, nullptr, kSave,
+     nullptr},
 };
 
 std::vector<std::wstring> splitTexts(const wchar_t* texts) {
@@ -1442,18 +1490,25 @@ void enterInput(int i, const std::wstring& text) {
         sendTo(app.inputs[i], CB_SETCURSEL, static_cast<WPARAM>(c), 0);
 }
 
-// The number the window reads: a box's text, a list's selected item.
+// The number the window reads: a box's text (a date's day number, NaN when it
+// is no date), a list's selected item.
 double inputValue(int i) {
+    int64_t day = 0;
+    if (current.tool->inputs[i].isDate)
+        return readDateText(textOf(app.inputs[i]).c_str(), &day) ? static_cast<double>(day) : NAN;
     if (!isList(i)) return std::wcstod(textOf(app.inputs[i]).c_str(), nullptr);
     const int c = selectionOf(i);
     return c >= 0 && c < current.tool->inputs[i].choiceCount ? current.tool->inputs[i].choices[c].value : NAN;
 }
 
-// Another value than the one shown: a list's next item, or the box's text.
+// Another value than the one shown: a list's next item, a date box another
+// date, or the box's text.
 void changeInput(int i, const wchar_t* boxText) {
     if (isList(i))
         sendTo(app.inputs[i], CB_SETCURSEL,
                static_cast<WPARAM>((selectionOf(i) + 1) % current.tool->inputs[i].choiceCount), 0);
+    else if (current.tool->inputs[i].isDate)
+        setText(app.inputs[i], L"2030/2/3");
     else
         setText(app.inputs[i], boxText);
 }
@@ -1558,7 +1613,9 @@ std::wstring recordAfterTime(const std::vector<double>& values, const std::wstri
     for (int i = 0; i < current.tool->inputCount; ++i) {
         wchar_t field[160];
         std::swprintf(field, 160, L",%ls=%g", current.tool->inputs[i].label, values[i]);
-        record += field;
+        record += current.tool->inputs[i].isDate ? std::wstring(L",") + current.tool->inputs[i].label + L"=" +
+                                                       dateText(static_cast<int64_t>(values[i]))
+                                                 : std::wstring(field);
     }
     record += L",\"";
     for (wchar_t c : report)
@@ -1649,6 +1706,10 @@ void runCase(const Case& c, const RECT& screenClient, bool again = false) {
     expectText(report, core.report, "report");
     expectText(verdict, core.verdict, "verdict");
     expect(focusOfProgram() == app.main, "the focus is on the main window");
+    for (int i = 0; i < app.inputCount; ++i)
+        if (current.tool->inputs[i].isDate)
+            expectText(textOf(app.inputs[i]), dateText(static_cast<int64_t>(values[i])),
+                       "date box " + std::to_string(i + 1) + " shows the date as read");
     if (c.contains != nullptr) expectContains(report, c.contains, "report holds the written-out text");
     if (c.verdict != nullptr) expectText(verdict, c.verdict, "verdict as written out");
     if (c.length > 0) expectNumber(static_cast<long long>(report.size()), c.length, "report length");
@@ -1673,6 +1734,23 @@ void runCase(const Case& c, const RECT& screenClient, bool again = false) {
             changeInput(i, L"12345");
         checkSaveAppends(recordHeader(), recordAfterTime(values, core.report));
     }
+}
+
+// A worked example's values written out as the report's lines, "label：value unit".
+std::wstring exampleLines(const ToolDef& tool, const WorkedExample& example) {
+    std::wstring lines;
+    const std::wstring shown = example.shown;
+    size_t start = 0;
+    for (int i = 0; i < tool.outputCount && start < shown.size(); ++i) {
+        const size_t end = std::min(shown.find(L", ", start), shown.size());
+        const std::wstring pair = shown.substr(start, end - start);
+        const size_t space = pair.rfind(L' ');
+        const wchar_t* unit = tool.outputs[i].unit;
+        lines += pair.substr(0, space) + L"：" + pair.substr(space + 1) +
+                 (unit != nullptr ? std::wstring(L" ") + unit : L"") + L"\r\n";
+        start = end + 2;
+    }
+    return lines;
 }
 
 void checkReset() {
@@ -1728,18 +1806,24 @@ void driveProgram(const SuiteProgram& program, const ToolDef& tool, const std::w
             ++cases;
             runCase(c, screenClient);
         }
-        // A clinical tool also runs its most severe worked example, every input typed or picked.
+        // A clinical tool also runs its most severe worked example, every input typed or picked;
+        // a tool with dates every example, as calendars are where they go wrong.
+        bool dates = false;
+        for (int i = 0; i < tool.inputCount; ++i)
+            dates = dates || tool.inputs[i].isDate;
         const WorkedExample* worst = nullptr;
         for (const WorkedExample& e : kWorkedExamples)
             if (e.tool == program.number && (worst == nullptr || e.level > worst->level)) worst = &e;
-        if (worst != nullptr) {
+        for (const WorkedExample& e : kWorkedExamples) {
+            if (e.tool != program.number || (&e != worst && !dates)) continue;
             std::wstring texts;
-            for (const std::string& text : workedExampleTexts(tool, worst->inputs))
+            for (const std::string& text : workedExampleTexts(tool, e.inputs))
                 texts += (texts.empty() ? L"" : L";") + widen(text);
             const How hows[] = {kButton, kF5, kEnter};
+            const std::wstring lines = exampleLines(tool, e);
             ++cases;
-            runCase(Case{program.number, texts.c_str(), hows[program.number % 3], nullptr, worst->verdict,
-                         worst->level, 0, nullptr, kCopy | kSave, nullptr},
+            runCase(Case{program.number, texts.c_str(), hows[program.number % 3], lines.c_str(), e.verdict,
+                         e.level, 0, nullptr, &e == worst ? kCopy | kSave : 0u, nullptr},
                     screenClient);
         }
         step("cases");
