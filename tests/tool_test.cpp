@@ -12,6 +12,7 @@
 #include "engine/calculation.h"
 #include "engine/expression.h"
 #include "tools/suite.h"
+#include "ui/window_model.h"
 
 namespace {
 
@@ -199,6 +200,9 @@ TEST(Suite, EveryToolKeepsTheInvariants) {
             ASSERT_NE(nullptr, text);
             EXPECT_NE(L'\0', text[0]);
         }
+        wchar_t reference[kReferenceCapacity];
+        composeReferenceLine(tool, reference, kReferenceCapacity);
+        EXPECT_EQ(std::wstring(reference), std::wstring(L"参考依据：") + tool.reference) << "shown whole";
         ASSERT_GE(tool.reportKind, 0);
         ASSERT_LE(tool.reportKind, 11);
         EXPECT_FALSE(tool.reportKind != report_kind::None && kindSeen[tool.reportKind])

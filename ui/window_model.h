@@ -54,7 +54,7 @@ constexpr int32_t kDefaultTextCapacity = 64;
 constexpr int32_t kChoiceTextCapacity = 160;
 constexpr int32_t kAboutTextCapacity = 1400;
 constexpr int32_t kSubtitleCapacity = 256;
-constexpr int32_t kReferenceCapacity = 512;
+constexpr int32_t kReferenceCapacity = 1024; // the longest reference whole
 constexpr int32_t kCaptionCapacity = 64;
 // The window state's texts: the stored report, what Copy puts after the tool
 // name (a whole custom report) and the status line.
