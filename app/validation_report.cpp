@@ -352,10 +352,15 @@ void writeToolData(Page& page, const ToolDef& tool) {
         page.add(L"<h3>判读规则（按顺序取第一条成立的规则）</h3>\n");
         page.table({{6, L"序号"}, {38, L"条件"}, {12, L"级别"}, {44, L"结论"}});
         bool ranged = false;
-        for (int32_t i = 0; i < tool.inputCount; ++i)
+        bool dated = false;
+        for (int32_t i = 0; i < tool.inputCount; ++i) {
             ranged = ranged || hasPlausibleRange(tool.inputs[i]);
+            dated = dated || (tool.inputs[i].isDate && hasPlausibleRange(tool.inputs[i]));
+        }
         if (ranged)
-            page.row({L"先", L"任一键入值超出合理范围", levelText(kLevelWarning), L"“名称”超出合理范围……"});
+            page.row(
+                {L"先", L"任一键入值超出合理范围", levelText(kLevelWarning),
+                 dated ? L"“名称”超出合理范围……；日期：“名称”不在合理日期范围……" : L"“名称”超出合理范围……"});
         for (int32_t i = 0; i < tool.ruleCount; ++i) {
             const VerdictRule& rule = tool.rules[i];
             page.row({formatted(L"%d", i + 1),
