@@ -1352,7 +1352,7 @@ const Case kCases[] = {
     {206, L"9.9;2.1", kButton, L"待查：9 号 碳酸氢钠  +  2 号 葡萄糖酸钙\r\n", kForbidden, 3, 0, nullptr,
      kCopy, nullptr},
     {206, L"inf;2", kButton, nullptr, nullptr, -1, 0, L"第 1 项“药物 A 编号”请输入数字。", 0, nullptr},
-    {206, L"1;1e999", kF5, nullptr, nullptr, -1, 0, L"第 2 项“药物 B 编号”请输入数字。", 0, nullptr},
+    {206, L"1;1e999", kF5, nullptr, nullptr, -1, 0, L"第 2 项“药物 B 编号”请输入数字。", kSave, nullptr},
     {206, L"nan;2", kEnter, nullptr, nullptr, -1, 0, L"第 1 项“药物 A 编号”请输入数字。", 0, nullptr},
 
     {207, nullptr, kButton, L"随访节点（以今天为基准，起始第 7 天，间隔 30 天，共 3 次）：\r\n",
@@ -1404,7 +1404,7 @@ const Case kCases[] = {
     {421, L"0;２０２５－０９－０１;28;2026年1月15日", kButton, kEdd421, kMidTerm, 0, 0, nullptr, 0, nullptr},
     // Impossible dates are refused like unreadable numbers; the last result stays.
     {421, L"0;2026-02-29;28;2026-01-15", kButton, nullptr, nullptr, -1, 0,
-     L"第 2 项“依据日期”请按 年-月-日 输入日期，如 2026-12-08。", 0, nullptr},
+     L"第 2 项“依据日期”请按 年-月-日 输入日期，如 2026-12-08。", kSave, nullptr},
     {421, L"0;2025-09-01;28;2026-04-31", kF5, nullptr, nullptr, -1, 0,
      L"第 4 项“评估日期”请按 年-月-日 输入日期，如 2026-12-08。", 0, nullptr},
     {421, L"0;20517;28;2026-01-15", kEnter, nullptr, nullptr, -1, 0,
@@ -1664,6 +1664,10 @@ void trigger(How how) {
     }
 }
 
+// The values and report of the program's last calculation, which Save records.
+std::vector<double> lastValues;
+std::wstring lastReport;
+
 void runCase(const Case& c, const RECT& screenClient, bool again = false) {
     step(std::string(c.texts != nullptr ? utf8(c.texts) : "as shown") + " " + howName(c.how));
     if (c.texts != nullptr) {
@@ -1690,6 +1694,9 @@ void runCase(const Case& c, const RECT& screenClient, bool again = false) {
         expect(focusOfProgram() == app.inputs[field], "the focus is on the rejected box");
         expectText(textOf(app.report), reportBefore, "the previous report stays");
         expectText(textOf(app.verdict), verdictBefore, "the previous verdict stays");
+        // A refused text leaves the last result's values as they were.
+        if ((c.also & kSave) && !lastReport.empty())
+            checkSaveAppends(recordHeader(), recordAfterTime(lastValues, lastReport));
         return;
     }
     expectNoMessageBox("Calculate");
@@ -1703,6 +1710,8 @@ void runCase(const Case& c, const RECT& screenClient, bool again = false) {
     }
 
     const Result core = coreResult(values);
+    lastValues = values;
+    lastReport = core.report;
     expectText(report, core.report, "report");
     expectText(verdict, core.verdict, "verdict");
     expect(focusOfProgram() == app.main, "the focus is on the main window");
@@ -1786,6 +1795,7 @@ void driveProgram(const SuiteProgram& program, const ToolDef& tool, const std::w
     const ULONGLONG started = GetTickCount64();
     toolNumber = program.number;
     current = Driven{program.name, &tool, recordFilePath(program.number)};
+    lastReport.clear();
     step("start");
     expectText(tool.name, program.name, "the tool's name");
     // A new record file each run, so its header is read every time.
