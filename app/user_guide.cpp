@@ -106,6 +106,22 @@ void writeTool(Guide& guide, const ToolDef& tool) {
                     formatChoiceText(input.choices[c], item, kChoiceTextCapacity);
                     guide.line(L"        %ls", item);
                 }
+            } else if (input.isDate) {
+                wchar_t shown[kLineCapacity];
+                wchar_t from[kDefaultTextCapacity];
+                wchar_t to[kDefaultTextCapacity];
+                if (input.fillToday)
+                    copyText(shown, kLineCapacity, L"当天");
+                else
+                    formatInputText(input, input.defaultValue, shown, kLineCapacity);
+                wchar_t range[kLineCapacity] = L"";
+                if (hasPlausibleRange(input)) {
+                    formatInputText(input, input.plausibleMin, from, kDefaultTextCapacity);
+                    formatInputText(input, input.plausibleMax, to, kDefaultTextCapacity);
+                    formatText(range, kLineCapacity, L"，合理范围 %ls–%ls", from, to);
+                }
+                guide.line(L"    · %ls：日期（年-月-日），默认%ls%ls%ls", input.label,
+                           input.fillToday ? L"" : L" ", shown, range);
             } else {
                 const bool unit = input.unit != nullptr && input.unit[0] != 0;
                 wchar_t range[kLineCapacity] = L"";
@@ -206,6 +222,10 @@ std::wstring composeUserGuide(const ToolDef* const* tools, int32_t count) {
     guide.line(
         L"     打开时光标在第一项，其数值已选中，直接输入即替换；按 Tab 到下一项（Shift+Tab 回上一项），");
     guide.line(L"     依次经过各输入项与下方按钮，下拉列表用 ↑/↓ 选择。");
+    guide.line(L"     日期按 年-月-日 填写，如 2026-12-08，也可写 2026/12/8、2026.12.8、20261208 或 "
+               L"2026年12月8日；");
+    guide.line(
+        L"     计算后日期改写为 年-月-日，不存在的日期（如 2026-02-29）会提示重填；“评估日期”默认当天。");
     guide.line(L"  2. 右侧显示结果，结论按级别着色：绿色正常、琥珀色提示、橙色警示、红色禁忌。");
     guide.line(L"  3. “保存记录”把最近一次结果追加到本机记录文件（见第四部分）；“复制结果”复制到剪贴板；");
     guide.line(L"     “清空重填”恢复默认值；“关于”显示工具信息与免责声明。");

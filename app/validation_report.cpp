@@ -95,6 +95,13 @@ const InputChoice* choiceOf(const InputField& input, double value) {
 
 // A value as the input shows it: a choice's text beside its number.
 std::wstring inputValueText(const InputField& input, const std::wstring& text) {
+    if (input.isDate) {
+        const double day = inputValueFromText(input, text.c_str());
+        if (!std::isfinite(day)) return text;
+        wchar_t date[kDefaultTextCapacity];
+        formatInputText(input, day, date, kDefaultTextCapacity);
+        return date;
+    }
     const InputChoice* choice = choiceOf(input, inputValueFromText(text.c_str()));
     if (choice == nullptr) return withUnit(text, input.unit);
     wchar_t item[kChoiceTextCapacity];
@@ -102,9 +109,23 @@ std::wstring inputValueText(const InputField& input, const std::wstring& text) {
     return item;
 }
 
+std::wstring dateText(const InputField& input, double day) {
+    wchar_t date[kDefaultTextCapacity];
+    formatInputText(input, day, date, kDefaultTextCapacity);
+    return date;
+}
+
+// The default as the input table gives it: a date, and today's for a box the window fills.
+std::wstring defaultText(const InputField& input) {
+    if (!input.isDate) return formatted(L"%g", input.defaultValue);
+    if (input.fillToday) return L"当天（自检 " + dateText(input, input.defaultValue) + L"）";
+    return dateText(input, input.defaultValue);
+}
+
 std::wstring rangeText(const InputField& input) {
     if (input.choiceCount > 0) return L"从列表选择";
     if (!hasPlausibleRange(input)) return L"不检查";
+    if (input.isDate) return dateText(input, input.plausibleMin) + L"–" + dateText(input, input.plausibleMax);
     const bool low = std::isfinite(input.plausibleMin);
     const bool high = std::isfinite(input.plausibleMax);
     std::wstring range = low && high ? formatted(L"%g–%g", input.plausibleMin, input.plausibleMax)
@@ -120,6 +141,7 @@ std::wstring formatName(const char* code) {
     if (name == "f3") return L"f3（3 位小数）";
     if (name == "pct") return L"pct（百分数，1 位小数）";
     if (name == "date") return L"date（日期）";
+    if (name == "wd") return L"wd（周+天）";
     return name.empty() ? L"（默认，2 位小数）" : widen(code) + L"（2 位小数）";
 }
 
@@ -261,9 +283,11 @@ void writeHead(Page& page, const ReportOrigin& origin, const ReportTotals& total
                    formatted(L"），列出其数据与默认输入下的自检结果；自检计算失败的输出 %d 项。",
                              totals.selfTestErrors));
     page.field(L"判读级别", L"0 正常（绿色）、1 提示（琥珀色）、2 警示（橙色）、3 禁忌（红色）");
-    page.field(L"合理范围",
-               L"键入的数值超出其合理范围（含非数字）时，先于各条规则给出结论：“名称”超出合理范围"
-               L"（最小–最大 单位），请核对数值与单位，级别 2 警示；从列表选择的输入不检查。");
+    page.field(
+        L"合理范围",
+        L"键入的数值超出其合理范围（含非数字）时，先于各条规则给出结论：“名称”超出合理范围"
+        L"（最小–最大 单位），请核对数值与单位，级别 2 警示；日期超出其范围时为：“名称”不在合理日期范围"
+        L"（最早–最晚），请按 年-月-日 核对，同为级别 2；从列表选择的输入不检查。");
     page.field(L"免责声明", escaped(kDisclaimer));
     page.endTable();
 }
@@ -305,8 +329,9 @@ void writeToolData(Page& page, const ToolDef& tool) {
                 formatChoiceText(input.choices[c], item, kChoiceTextCapacity);
                 choices += (c > 0 ? L"<br/>" : L"") + escaped(item);
             }
-            page.row({escaped(input.label), escaped(input.unit), formatted(L"%g", input.defaultValue),
-                      choices.empty() ? L"键入数值" : choices, escaped(rangeText(input))});
+            const wchar_t* typed = input.isDate ? L"键入日期" : L"键入数值";
+            page.row({escaped(input.label), escaped(input.unit), escaped(defaultText(input)),
+                      choices.empty() ? typed : choices, escaped(rangeText(input))});
         }
         page.endTable();
     }
@@ -327,10 +352,15 @@ void writeToolData(Page& page, const ToolDef& tool) {
         page.add(L"<h3>判读规则（按顺序取第一条成立的规则）</h3>\n");
         page.table({{6, L"序号"}, {38, L"条件"}, {12, L"级别"}, {44, L"结论"}});
         bool ranged = false;
-        for (int32_t i = 0; i < tool.inputCount; ++i)
+        bool dated = false;
+        for (int32_t i = 0; i < tool.inputCount; ++i) {
             ranged = ranged || hasPlausibleRange(tool.inputs[i]);
+            dated = dated || (tool.inputs[i].isDate && hasPlausibleRange(tool.inputs[i]));
+        }
         if (ranged)
-            page.row({L"先", L"任一键入值超出合理范围", levelText(kLevelWarning), L"“名称”超出合理范围……"});
+            page.row(
+                {L"先", L"任一键入值超出合理范围", levelText(kLevelWarning),
+                 dated ? L"“名称”超出合理范围……；日期：“名称”不在合理日期范围……" : L"“名称”超出合理范围……"});
         for (int32_t i = 0; i < tool.ruleCount; ++i) {
             const VerdictRule& rule = tool.rules[i];
             page.row({formatted(L"%d", i + 1),
@@ -389,7 +419,7 @@ ExampleOutcome runWorkedExample(const ToolDef& tool, const WorkedExample& exampl
     }
     double values[kMaxInputs] = {};
     for (size_t i = 0; i < texts.size(); ++i)
-        values[i] = inputValueFromText(widen(texts[i].c_str()).c_str());
+        values[i] = inputValueFromText(tool.inputs[i], widen(texts[i].c_str()).c_str());
     std::vector<wchar_t> report(kReportTextCapacity), verdict(kVerdictTextCapacity),
         copy(kReportCopyCapacity);
     runCalculation(tool, values, report.data(), kReportTextCapacity, verdict.data(), kVerdictTextCapacity,

@@ -49,6 +49,19 @@ void formatValue(const char* code, double value, wchar_t* text, int32_t capacity
             copyText(text, capacity, L"--");
         return;
     }
+    if (sameCode(code, "wd")) {
+        int64_t days = 0;
+        if (!dayNumberFromValue(value, &days)) {
+            copyText(text, capacity, L"--");
+            return;
+        }
+        // Unsigned, so that the magnitude of INT64_MIN exists.
+        const uint64_t magnitude = days < 0 ? 0 - static_cast<uint64_t>(days) : static_cast<uint64_t>(days);
+        formatText(text, capacity, L"%ls%llu+%llu", days < 0 ? L"-" : L"",
+                   static_cast<unsigned long long>(magnitude / 7),
+                   static_cast<unsigned long long>(magnitude % 7));
+        return;
+    }
     NumberFormat format = numberFormatFor(code);
     // Large enough for any double in fixed point with three decimals.
     wchar_t rendered[400];
@@ -65,6 +78,14 @@ bool composeRangeVerdict(const ToolDef& tool, const double* inputValues, wchar_t
         if (!hasPlausibleRange(input)) continue;
         const double value = inputValues[i];
         if (value >= input.plausibleMin && value <= input.plausibleMax) continue;
+        if (input.isDate) {
+            wchar_t from[kValueCapacity];
+            wchar_t to[kValueCapacity];
+            formatValue("date", input.plausibleMin, from, kValueCapacity);
+            formatValue("date", input.plausibleMax, to, kValueCapacity);
+            formatText(verdictText, verdictCapacity, kDateRangeVerdict, input.label, from, to);
+            return true;
+        }
         if (input.unit != nullptr && input.unit[0] != 0)
             formatText(verdictText, verdictCapacity, kRangeVerdict, input.label, input.plausibleMin,
                        input.plausibleMax, input.unit);

@@ -20,6 +20,8 @@ constexpr wchar_t kDefaultVerdict[] = L"请核对输入参数后重新计算";
 // The label, min, max and unit of the first typed input outside its plausible range.
 constexpr wchar_t kRangeVerdict[] = L"“%ls”超出合理范围（%g–%g %ls），请核对数值与单位";
 constexpr wchar_t kRangeVerdictNoUnit[] = L"“%ls”超出合理范围（%g–%g），请核对数值与单位";
+// The label, first and last day of a date input outside its plausible range.
+constexpr wchar_t kDateRangeVerdict[] = L"“%ls”不在合理日期范围（%ls–%ls），请按 年-月-日 核对";
 constexpr wchar_t kPartialFailureLine[] = L"（部分结果无法计算，请检查输入是否合理）\r\n";
 
 // Returns the level, which it also stores in *level.
@@ -34,5 +36,5 @@ bool composeRangeVerdict(const ToolDef& tool, const double* inputValues, wchar_t
                          int32_t verdictCapacity);
 
 // Renders value by an output's format code ("f0".."f3", "int", "pct",
-// "date"; null or anything else as "f2"). Always writes a terminated text.
+// "date", "wd" weeks+days; null or anything else as "f2"). Always writes a terminated text.
 void formatValue(const char* code, double value, wchar_t* text, int32_t capacity);

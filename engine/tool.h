@@ -52,6 +52,11 @@ struct InputField {
     // range verdict instead of a clinical one. The defaults check nothing.
     double plausibleMin = -std::numeric_limits<double>::infinity();
     double plausibleMax = std::numeric_limits<double>::infinity();
+    // A date box: its value is the day number (engine/calendar.h), its range a
+    // pair of day numbers, its text YYYY-MM-DD.
+    bool isDate = false;
+    // A date box that the window fills with today's date; the default serves the self-test.
+    bool fillToday = false;
 };
 
 // Whether a typed input carries a plausible range to check.

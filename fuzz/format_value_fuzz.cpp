@@ -6,7 +6,8 @@
 
 namespace {
 
-const char* const kCodes[] = {"f0", "f1", "f2", "f3", "int", "pct", "date", nullptr, "", "F2", "f4", "f"};
+const char* const kCodes[] = {"f0", "f1",    "f2", "f3", "int", "pct", "date",
+                              "wd", nullptr, "",   "F2", "f4",  "f"};
 constexpr uint8_t kCodeCount = sizeof kCodes / sizeof kCodes[0];
 
 int32_t decimalsOf(const char* code) {
@@ -44,6 +45,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const wchar_t* text = whole.text();
     FUZZ_CHECK(length > 0);
     const bool isDate = code != nullptr && std::string(code) == "date";
+    const bool isWeeks = code != nullptr && std::string(code) == "wd";
     if (!std::isfinite(value)) {
         FUZZ_CHECK(std::wstring(text) == L"--");
     } else if (isDate) {
@@ -59,6 +61,22 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
             const int month = (text[i + 1] - L'0') * 10 + (text[i + 2] - L'0');
             const int day = (text[i + 4] - L'0') * 10 + (text[i + 5] - L'0');
             FUZZ_CHECK(month >= 1 && month <= 12 && day >= 1 && day <= 31);
+        }
+    } else if (isWeeks) {
+        // "--" past the int64 range, else [-]weeks+days of the whole days toward zero, days 0..6.
+        if (std::wstring(text) != L"--") {
+            const bool negative = text[0] == L'-';
+            int32_t i = negative ? 1 : 0;
+            unsigned long long weeks = 0;
+            for (; isDigit(text[i]); ++i)
+                weeks = weeks * 10 + static_cast<unsigned long long>(text[i] - L'0');
+            FUZZ_CHECK(i > (negative ? 1 : 0) && text[i] == L'+' && text[i + 1] >= L'0' &&
+                       text[i + 1] <= L'6' && length == i + 2);
+            const long double whole = std::trunc(static_cast<long double>(value));
+            FUZZ_CHECK(negative == (whole < 0));
+            FUZZ_CHECK(static_cast<long double>(weeks) * 7 + (text[i + 1] - L'0') == std::fabs(whole));
+        } else {
+            FUZZ_CHECK(!(value >= -9223372036854775808.0 && value < 9223372036854775808.0));
         }
     } else {
         // Fixed point of at most 79 characters, else exponent form, reading back close to the value.

@@ -2,6 +2,7 @@
 
 #include <cstddef>
 
+#include "engine/calendar.h"
 #include "engine/text.h"
 #include "engine/utf8.h"
 
@@ -136,7 +137,14 @@ int32_t composeRecordLine(const ToolDef& tool, const double* inputValues, const 
     appendCsvField(line, capacity, tail + count, tool.name, false);
     for (int32_t i = 0; i < count; ++i) {
         wchar_t field[kRecordSegmentCapacity - 1];
-        formatText(field, kRecordSegmentCapacity - 1, L"%ls=%g", tool.inputs[i].label, inputValues[i]);
+        int64_t day = 0;
+        wchar_t date[32];
+        if (tool.inputs[i].isDate && dayNumberFromValue(inputValues[i], &day)) {
+            formatDayNumber(day, date, 32);
+            formatText(field, kRecordSegmentCapacity - 1, L"%ls=%ls", tool.inputs[i].label, date);
+        } else {
+            formatText(field, kRecordSegmentCapacity - 1, L"%ls=%g", tool.inputs[i].label, inputValues[i]);
+        }
         dropSplitPair(field);
         appendCsvField(line, capacity, tail + (count - 1 - i), field, false);
     }

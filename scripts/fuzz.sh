@@ -12,7 +12,7 @@ build=build/fuzz
 cmake -S fuzz -B "$build" -G Ninja -DCMAKE_CXX_COMPILER=clang++ >/dev/null
 cmake --build "$build" -j 2 >/dev/null
 
-targets=(${FUZZ_TARGETS:-expression number custom_report format_value format_text self_test record suite})
+targets=(${FUZZ_TARGETS:-expression number custom_report format_value format_text self_test record suite date_text})
 mkdir -p "$build/artifacts"
 summary=()
 failed=0

@@ -90,10 +90,21 @@ for (const text of texts) {
   }
 }
 
+// Words the library misreads, with the dictionary's reading: 卒中 is cùzhòng, not zúzhòng.
+const corrections = new Map([['卒中', 'cz']]);
+
 function wanted(text) {
   const readings = contextual(text);
   if (readings.map((r) => r.origin).join('') !== text) fail(`the library split ${text} differently`);
-  return readings.map((r) => (isHan(r.origin) ? r.first : null));
+  const out = readings.map((r) => (isHan(r.origin) ? r.first : null));
+  const units = [...text];
+  for (const [word, initials] of corrections) {
+    const w = [...word];
+    for (let i = 0; i + w.length <= units.length; ++i) {
+      if (w.every((c, k) => units[i + k] === c)) w.forEach((_, k) => (out[i + k] = initials[k]));
+    }
+  }
+  return out;
 }
 
 // As the launcher does it: each character alone, then the words, shorter before longer.

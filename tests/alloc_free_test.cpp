@@ -8,6 +8,7 @@
 
 #include "alloc_counter.h"
 #include "engine/calculation.h"
+#include "engine/calendar.h"
 #include "engine/expression.h"
 #include "engine/local_time.h"
 #include "engine/tool.h"
@@ -161,7 +162,7 @@ TEST(AllocationFree, ComposeCustomReportAtEveryCapacity) {
 
 TEST(AllocationFree, FormatValueOfEveryCode) {
     SKIP_WITHOUT_COUNTER();
-    const char* codes[] = {"f0", "f1", "f2", "f3", "int", "pct", "date", nullptr, "", "F2", "x"};
+    const char* codes[] = {"f0", "f1", "f2", "f3", "int", "pct", "date", "wd", nullptr, "", "F2", "x"};
     const double values[] = {0,        -0.0,         22.49134948096886,
                              65,       -161.9047619, 12.34,
                              0.5,      2.5,          -2.5,
@@ -183,6 +184,20 @@ TEST(AllocationFree, FormatValueOfEveryCode) {
     const long allocations = stopCountingAllocations();
     EXPECT_EQ(0, allocations);
     EXPECT_NE(0, last);
+}
+
+TEST(AllocationFree, ReadDateText) {
+    SKIP_WITHOUT_COUNTER();
+    const wchar_t* texts[] = {L"2026-12-08", L" 2026年12月8日 ", L"２０２６．１２．８", L"2026-02-29", L"x"};
+    int64_t sum = 0;
+    startCountingAllocations();
+    for (const wchar_t* text : texts) {
+        int64_t day = 0;
+        if (readDateText(text, &day)) sum += day;
+    }
+    const long allocations = stopCountingAllocations();
+    EXPECT_EQ(0, allocations);
+    EXPECT_EQ(3 * 20795, sum);
 }
 
 } // namespace

@@ -183,6 +183,40 @@ TEST(RunCalculation, LongLinesAreCutAt255) {
     EXPECT_EQ(r.report, std::wstring(255, L'标'));
 }
 
+// A date outside its range names its first and last day; the first input out of range wins.
+TEST(RunCalculation, DatesOutsideTheirRangeGetTheDateVerdict) {
+    const InputField inputs[] = {
+        {"lmp", L"末次月经", L"年-月-日", 0, 0, nullptr, 10957, 47481, true}, // 2000-01-01, 2099-12-31
+        {"h", L"身高", L"cm", 170, 0, nullptr, 110, 280},
+    };
+    ToolDef tool = builtinTool();
+    tool.inputs = inputs;
+    tool.inputCount = 2;
+    const wchar_t* const date = L"“末次月经”不在合理日期范围（2000-01-01–2099-12-31），请按 年-月-日 核对";
+    const struct {
+        double day, h;
+        const wchar_t* verdict; // null: a rule's
+    } cases[] = {
+        {10957, 170, nullptr},
+        {47481, 170, nullptr},
+        {10956, 170, date},
+        {47482, 170, date},
+        {NAN, 170, date},
+        {10956, 0, date},
+        {20000, 0, L"“身高”超出合理范围（110–280 cm），请核对数值与单位"},
+    };
+    for (const auto& c : cases) {
+        const double values[] = {c.day, c.h};
+        const RunOutcome r = run(tool, values);
+        if (c.verdict == nullptr) {
+            EXPECT_EQ(r.verdict.find(L"合理"), std::wstring::npos) << c.day;
+        } else {
+            EXPECT_EQ(r.verdict, c.verdict) << c.day;
+            EXPECT_EQ(r.level, 2) << c.day;
+        }
+    }
+}
+
 TEST(FormatValue, EveryCode) {
     const struct {
         const char* code;
@@ -219,6 +253,22 @@ TEST(FormatValue, EveryCode) {
         {"f2", 1e70, L"10000000000000000725314363815292351261583744096465219555182101554790400.00"},
         {"date", 1e19, L"--"},
         {"date", -1e19, L"--"},
+        // Weeks+days of the whole days toward zero; the sign before the weeks.
+        {"wd", 268, L"38+2"},
+        {"wd", 6, L"0+6"},
+        {"wd", -9, L"-1+2"},
+        {"wd", -5, L"-0+5"},
+        {"wd", 7, L"1+0"},
+        {"wd", 0, L"0+0"},
+        {"wd", -0.9, L"0+0"},
+        {"wd", 279.99, L"39+6"},
+        {"wd", -7.5, L"-1+0"},
+        {"wd", 9.2e18, L"1314285714285714285+5"},
+        {"wd", -9223372036854775808.0, L"-1317624576693539401+1"},
+        {"wd", INFINITY, L"--"},
+        {"wd", NAN, L"--"},
+        {"wd", 1e19, L"--"},
+        {"WD", 268, L"268.00"},
     };
     for (const auto& c : cases) {
         wchar_t text[128];

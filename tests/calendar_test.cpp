@@ -147,3 +147,112 @@ TEST(LocalTime, TheProgramReadsTheSystemClockByDefault) {
 }
 
 } // namespace
+
+namespace {
+
+struct DateCase {
+    const wchar_t* text;
+    int32_t year, month, day; // year 0: refused
+};
+
+// The seven forms, blanks, leap days, month and year ends, full-width forms (read) and what is refused.
+TEST(DateText, AcceptedAndRefused) {
+    const DateCase cases[] = {
+        {L"2026-12-08", 2026, 12, 8},
+        {L"2026-12-8", 2026, 12, 8},
+        {L"2026/12/08", 2026, 12, 8},
+        {L"2026/12/8", 2026, 12, 8},
+        {L"2026.12.8", 2026, 12, 8},
+        {L"20261208", 2026, 12, 8},
+        {L"2026年12月8日", 2026, 12, 8},
+        {L"2026年1月08日", 2026, 1, 8},
+        {L"  2026-12-08\t ", 2026, 12, 8},
+        {L"\x3000"
+         L"2026-12-08\x3000",
+         2026, 12, 8},
+        {L"2000-02-29", 2000, 2, 29},
+        {L"2028-02-29", 2028, 2, 29},
+        {L"20280229", 2028, 2, 29},
+        {L"2026-01-31", 2026, 1, 31},
+        {L"2026-04-30", 2026, 4, 30},
+        {L"2026-12-31", 2026, 12, 31},
+        {L"2027-1-1", 2027, 1, 1},
+        {L"0001-01-01", 1, 1, 1},
+        {L"9999-12-31", 9999, 12, 31},
+        {L"２０２６－１２－０８", 2026, 12, 8},
+        {L"２０２６年１２月８日", 2026, 12, 8},
+        {L"2026／12／8", 2026, 12, 8},
+        {L"1900-02-29", 0, 0, 0},
+        {L"2026-02-29", 0, 0, 0},
+        {L"2100-02-29", 0, 0, 0},
+        {L"2026-13-01", 0, 0, 0},
+        {L"2026-04-31", 0, 0, 0},
+        {L"2026-00-10", 0, 0, 0},
+        {L"2026-01-00", 0, 0, 0},
+        {L"2026-01-32", 0, 0, 0},
+        {L"0000-01-01", 0, 0, 0},
+        {L"00000101", 0, 0, 0},
+        {L"20261308", 0, 0, 0},
+        {L"", 0, 0, 0},
+        {L"   ", 0, 0, 0},
+        {L"2026-12/08", 0, 0, 0},
+        {L"2026-12-08-", 0, 0, 0},
+        {L"2026-012-08", 0, 0, 0},
+        {L"2026-12-008", 0, 0, 0},
+        {L"26-12-08", 0, 0, 0},
+        {L"02026-12-08", 0, 0, 0},
+        {L"2026 12 08", 0, 0, 0},
+        {L"2026-12", 0, 0, 0},
+        {L"2026年12月8", 0, 0, 0},
+        {L"2026年12-8日", 0, 0, 0},
+        {L"2026-12-08日", 0, 0, 0},
+        {L"202612080", 0, 0, 0},
+        {L"2026128", 0, 0, 0},
+        {L"2026-12-8x", 0, 0, 0},
+        {L"+2026-12-08", 0, 0, 0},
+        {L"-2026-12-08", 0, 0, 0},
+        {L"2026 -12-08", 0, 0, 0},
+        {L"2026-12-08.5", 0, 0, 0},
+        {L"20000", 0, 0, 0},
+        {L"2026-١٢-08", 0, 0, 0},
+    };
+    for (const DateCase& c : cases) {
+        int64_t day = -12345;
+        const bool read = readDateText(c.text, &day);
+        EXPECT_EQ(read, c.year != 0) << std::wstring(c.text).size();
+        EXPECT_EQ(day, read ? daysFromCivil(c.year, c.month, c.day) : -12345) << c.year;
+    }
+    int64_t day = 0;
+    EXPECT_FALSE(readDateText(nullptr, &day));
+}
+
+// The box holds at most 127 units: longer texts are refused, blanks included.
+TEST(DateText, OverlongTextIsRefused) {
+    int64_t day = 0;
+    EXPECT_TRUE(readDateText((std::wstring(117, L' ') + L"2026-12-08").c_str(), &day));
+    EXPECT_FALSE(readDateText((std::wstring(118, L' ') + L"2026-12-08").c_str(), &day));
+    EXPECT_FALSE(readDateText((L"2026-12-08" + std::wstring(500, L' ')).c_str(), &day));
+    EXPECT_FALSE(readDateText((std::wstring(40, L'0') + L"20261208").c_str(), &day));
+}
+
+TEST(DateText, EveryDayFrom1900To2199ReadsBackAsItself) {
+    const int64_t first = daysFromCivil(1900, 1, 1);
+    const int64_t last = daysFromCivil(2199, 12, 31);
+    int failures = 0;
+    for (int64_t n = first; n <= last && failures < 5; ++n) {
+        wchar_t text[32];
+        formatDayNumber(n, text, 32);
+        int64_t back = 0;
+        if (!readDateText(text, &back) || back != n) ++failures;
+        EXPECT_EQ(back, n) << n;
+    }
+    EXPECT_EQ(last - first + 1, 109573);
+}
+
+TEST(DateText, DateValuesAreConstant) {
+    static_assert(dateValue(1970, 1, 1) == 0.0, "the epoch");
+    static_assert(dateValue(2024, 10, 4) == 20000.0, "a fixed point");
+    EXPECT_EQ(dateValue(2000, 1, 1), static_cast<double>(daysFromCivil(2000, 1, 1)));
+}
+
+} // namespace

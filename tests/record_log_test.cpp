@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cmath>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -151,6 +152,30 @@ TEST(RecordLog, FolderChainVisitsEveryPrefixAfterTheDriveRoot) {
 TEST(RecordLog, HeaderAndRecordOfTheBuiltInToolAreWrittenAsTheyStand) {
     EXPECT_EQ(utf8(headerLine(builtinTool())), kBuiltinHeader);
     EXPECT_EQ(utf8(recordLine(builtinTool(), kDefaults, kReport)), kWorkedExampleRecord);
+}
+
+// A date input is written as its date; a value that is no day number keeps the number.
+TEST(RecordLog, DateInputsAreWrittenAsDates) {
+    const InputField inputs[] = {
+        {"lmp", L"末次月经", L"年-月-日", 0, 0, nullptr, 0, 1e5, true},
+        {"cyc", L"月经周期", L"天", 28},
+    };
+    ToolDef tool = builtinTool();
+    tool.inputs = inputs;
+    tool.inputCount = 2;
+    const struct {
+        double day;
+        const wchar_t* field;
+    } rows[] = {{20517, L"末次月经=2026-03-05"},
+                {20517.75, L"末次月经=2026-03-05"},
+                {-1, L"末次月经=1969-12-31"},
+                {NAN, L"末次月经=nan"}};
+    for (const auto& row : rows) {
+        const double values[kMaxInputs] = {row.day, 28.0};
+        const std::wstring line = recordLine(tool, values, L"x");
+        EXPECT_NE(line.find(std::wstring(L",") + row.field + L",月经周期=28,"), std::wstring::npos)
+            << utf8(line);
+    }
 }
 
 TEST(RecordLog, InputValuesAreWrittenWithSixSignificantDigits) {

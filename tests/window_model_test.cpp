@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "engine/calculation.h"
+#include "engine/local_time.h"
 #include "engine/text.h"
 #include "tools/suite.h"
 #include "ui/window_model.h"
@@ -327,6 +328,54 @@ TEST(WindowInput, ReadingStopsAtTheFirstValueThatIsNotFinite) {
                 EXPECT_EQ(values[i], c.values[i]) << i;
         }
     }
+}
+
+LocalTime fixedClock() {
+    return {2026, 12, 8, 23, 59, 59};
+}
+
+// A date box reads the date reader's forms and shows YYYY-MM-DD; a fillToday box starts at today.
+TEST(WindowInput, DateBoxesReadAndShowDates) {
+    const InputField inputs[] = {
+        {"n", L"周期", L"天", 28},
+        {"lmp", L"末次月经", L"年-月-日", 20517, 0, nullptr, 0, 1e5, true},
+        {"today", L"评估日期", L"年-月-日", 20517, 0, nullptr, 0, 1e5, true, true},
+    };
+    const ToolDef tool = toolWith(inputs, 3);
+    const struct {
+        const wchar_t* texts[3];
+        int32_t rejected;
+        double lmp;
+    } cases[] = {
+        {{L"28", L"2026-03-05", L"2026年12月8日"}, -1, 20517},
+        {{L"28", L" 2026/3/5 ", L"20261208"}, -1, 20517},
+        {{L"28", L"2026-02-29", L"20261208"}, 1, NAN},
+        {{L"28", L"20517", L"20261208"}, 1, NAN},
+        {{L"28", L"2026-03-05", L""}, 2, 20517},
+    };
+    for (const auto& c : cases) {
+        double values[3] = {-99, -99, -99};
+        EXPECT_EQ(readInputValues(tool, c.texts, values), c.rejected) << text(c.texts[1]);
+        if (std::isnan(c.lmp))
+            EXPECT_TRUE(std::isnan(values[1]));
+        else
+            EXPECT_EQ(values[1], c.lmp);
+    }
+    wchar_t message[kMessageTextCapacity];
+    composeInputError(tool, 1, message, kMessageTextCapacity);
+    EXPECT_EQ(std::wstring(message), L"第 2 项“末次月经”请按 年-月-日 输入日期，如 2026-12-08。");
+
+    const LocalTimeSource saved = localTimeSource;
+    localTimeSource = fixedClock;
+    ControlTable table;
+    buildControlTable(tool, table);
+    localTimeSource = saved;
+    EXPECT_EQ(std::wstring(table.defaultTexts[0]), L"28");
+    EXPECT_EQ(std::wstring(table.defaultTexts[1]), L"2026-03-05");
+    EXPECT_EQ(std::wstring(table.defaultTexts[2]), L"2026-12-08");
+    wchar_t shown[kDefaultTextCapacity];
+    formatInputText(inputs[1], 20517.9, shown, kDefaultTextCapacity);
+    EXPECT_EQ(std::wstring(shown), L"2026-03-05");
 }
 
 TEST(WindowInput, ErrorMessageNamesTheField) {

@@ -49,13 +49,25 @@ void calculateCommand() {
             GetWindowTextW(s.inputEdits[i], texts[i], kInputTextCapacity);
         textOf[i] = texts[i];
     }
-    const int32_t rejected = readInputValues(tool, textOf, selections, s.inputValues);
+    // Read aside: a refused text leaves the last result's values, which Save records, as they were.
+    double values[kMaxInputs] = {};
+    const int32_t rejected = readInputValues(tool, textOf, selections, values);
     if (rejected >= 0) {
         wchar_t message[kMessageTextCapacity];
         composeInputError(tool, rejected, message, kMessageTextCapacity);
         MessageBoxW(s.mainWindow, message, kInputErrorCaption, MB_OK | MB_ICONWARNING);
         SetFocus(s.inputEdits[rejected]);
         return;
+    }
+    for (int32_t i = 0; i < count; ++i)
+        s.inputValues[i] = values[i];
+
+    // Each date box shows how its text was read.
+    for (int32_t i = 0; i < count; ++i) {
+        if (!tool.inputs[i].isDate) continue;
+        wchar_t date[kDefaultTextCapacity];
+        formatInputText(tool.inputs[i], s.inputValues[i], date, kDefaultTextCapacity);
+        SetWindowTextW(s.inputEdits[i], date);
     }
 
     wchar_t report[kReportTextCapacity];
@@ -94,7 +106,7 @@ void resetCommand() {
             continue;
         }
         wchar_t text[kDefaultTextCapacity];
-        formatDefaultText(field.defaultValue, text, kDefaultTextCapacity);
+        formatInputText(field, windowStartValue(field), text, kDefaultTextCapacity);
         SetWindowTextW(s.inputEdits[i], text);
     }
     SetWindowTextW(s.resultEdit, L"");

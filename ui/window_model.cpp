@@ -2,6 +2,8 @@
 
 #include <cmath>
 
+#include "engine/calendar.h"
+#include "engine/local_time.h"
 #include "engine/number.h"
 #include "engine/text.h"
 
@@ -58,6 +60,20 @@ void formatDefaultText(double value, wchar_t* text, int32_t capacity) {
     formatText(text, capacity, L"%.6g", value);
 }
 
+void formatInputText(const InputField& field, double value, wchar_t* text, int32_t capacity) {
+    int64_t day = 0;
+    if (field.isDate && dayNumberFromValue(value, &day))
+        formatDayNumber(day, text, capacity);
+    else
+        formatDefaultText(value, text, capacity);
+}
+
+double windowStartValue(const InputField& field) {
+    if (!field.fillToday) return field.defaultValue;
+    const LocalTime now = localTimeSource();
+    return static_cast<double>(daysFromCivil(now.year, now.month, now.day));
+}
+
 void formatChoiceText(const InputChoice& choice, wchar_t* text, int32_t capacity) {
     formatText(text, capacity, L"%g %ls", choice.value, choice.text);
 }
@@ -107,7 +123,7 @@ void buildControlTable(const ToolDef& tool, ControlTable& table) {
     for (int32_t i = 0; i < rows; ++i) {
         const InputField& field = tool.inputs[i];
         const int32_t top = inputRowTop(i, rows);
-        formatDefaultText(field.defaultValue, table.defaultTexts[i], kDefaultTextCapacity);
+        formatInputText(field, windowStartValue(field), table.defaultTexts[i], kDefaultTextCapacity);
         addControl(table, {L"STATIC", 0, kChildVisible | win_bits::StaticRight, 24, top + 1, 184, 22, 0,
                            FontRole::Label, field.label, false, ControlSlot::None, 0});
         if (field.choiceCount > 0) {
@@ -171,6 +187,12 @@ double inputValueFromText(const wchar_t* text) {
     return parseInputNumber(read);
 }
 
+double inputValueFromText(const InputField& field, const wchar_t* text) {
+    if (!field.isDate) return inputValueFromText(text);
+    int64_t day = 0;
+    return readDateText(text, &day) ? static_cast<double>(day) : std::nan("");
+}
+
 int32_t readInputValues(const ToolDef& tool, const wchar_t* const* texts, double* values) {
     return readInputValues(tool, texts, nullptr, values);
 }
@@ -186,15 +208,17 @@ int32_t readInputValues(const ToolDef& tool, const wchar_t* const* texts, const 
             values[i] = field.choices[listed ? item : defaultChoiceIndex(field)].value;
             continue;
         }
-        values[i] = inputValueFromText(texts[i]);
+        values[i] = inputValueFromText(field, texts[i]);
         if (!std::isfinite(values[i])) return i;
     }
     return -1;
 }
 
 void composeInputError(const ToolDef& tool, int32_t index, wchar_t* text, int32_t capacity) {
-    formatText(text, capacity, L"第 %d 项“%ls”请输入数字。", static_cast<int>(index + 1),
-               tool.inputs[index].label);
+    const wchar_t* format = tool.inputs[index].isDate
+                                ? L"第 %d 项“%ls”请按 年-月-日 输入日期，如 2026-12-08。"
+                                : L"第 %d 项“%ls”请输入数字。";
+    formatText(text, capacity, format, static_cast<int>(index + 1), tool.inputs[index].label);
 }
 
 void composeCopyText(const ToolDef& tool, const wchar_t* report, const wchar_t* verdict, wchar_t* copyText,

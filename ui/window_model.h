@@ -207,6 +207,13 @@ int32_t shownInputCount(const ToolDef& tool);
 // A default value as an input box shows it ("%.6g").
 void formatDefaultText(double value, wchar_t* text, int32_t capacity);
 
+// A value as the input's box shows it: YYYY-MM-DD for a date, else "%.6g".
+void formatInputText(const InputField& field, double value, wchar_t* text, int32_t capacity);
+
+// What a box holds at start and after Reset: today's day number (local clock)
+// for a fillToday input, else the default.
+double windowStartValue(const InputField& field);
+
 // ---- Keyboard
 
 // Enter or F5 pressed in a child of the main window runs Calculate, except
@@ -238,15 +245,20 @@ int32_t nextTabStop(int32_t at, int32_t count, int32_t step);
 // read as the C library's wcstod reads them; blank or no number is 0.
 double inputValueFromText(const wchar_t* text);
 
+// A date input's text as its day number, or NaN when it is no date; else as above.
+double inputValueFromText(const InputField& field, const wchar_t* text);
+
 // Converts the texts in order, storing each value at once; stops at the
-// first value that is not finite and returns its index, or -1 when all are.
+// first value that is not finite (a text that is no date included) and
+// returns its index, or -1 when all are.
 int32_t readInputValues(const ToolDef& tool, const wchar_t* const* texts, double* values);
 // The same, a choice input taking its selected item's value (selections[i],
 // an item index; out of range: the default's) instead of a text.
 int32_t readInputValues(const ToolDef& tool, const wchar_t* const* texts, const int32_t* selections,
                         double* values);
 
-// "第 %d 项“%ls”请输入数字。" for input field index.
+// "第 %d 项“%ls”请输入数字。" for input field index; for a date input
+// "第 %d 项“%ls”请按 年-月-日 输入日期，如 2026-12-08。".
 void composeInputError(const ToolDef& tool, int32_t index, wchar_t* text, int32_t capacity);
 
 // What Copy puts after the tool name: the whole report alone for a custom

@@ -20,6 +20,7 @@
 #include "engine/calculation.h"
 #include "launcher/launcher_model.h"
 #include "launcher/recent_tools.h"
+#include "engine/calendar.h"
 #include "tools/suite.h"
 #include "ui/gdi_win32.h"
 
@@ -684,10 +685,33 @@ int defaultChoice(const InputField& field) {
     return -1;
 }
 
+std::wstring dateText(int64_t day) {
+    const CivilDate date = civilFromDays(day);
+    wchar_t text[32];
+    std::swprintf(text, 32, L"%04lld-%02d-%02d", static_cast<long long>(date.year), date.month, date.day);
+    return text;
+}
+
+// The system's date, read here, not through the program's clock.
+std::wstring systemDateText() {
+    SYSTEMTIME now;
+    GetLocalTime(&now);
+    wchar_t text[32];
+    std::swprintf(text, 32, L"%04u-%02u-%02u", now.wYear, now.wMonth, now.wDay);
+    return text;
+}
+
+// A box's text at start and after Reset: today for a fillToday date, a date as YYYY-MM-DD.
+std::wstring boxDefault(const InputField& field) {
+    if (field.fillToday) return systemDateText();
+    if (field.isDate) return dateText(static_cast<int64_t>(field.defaultValue));
+    return defaultText(field.defaultValue);
+}
+
 // The text a box shows, or the item a list shows, for the input's default.
 std::wstring defaultShown(const InputField& field) {
     const int c = defaultChoice(field);
-    return field.choiceCount == 0 ? defaultText(field.defaultValue)
+    return field.choiceCount == 0 ? boxDefault(field)
            : c < 0                ? L"<no default item>"
                                   : choiceText(field.choices[c]);
 }
@@ -706,8 +730,7 @@ std::vector<WantedControl> expectedControls(const ToolDef& tool) {
                 {L"ComboBox", 0, 0x50000003, 216, top - 4, 236, -1, 2000 + i, defaultShown(field)});
             continue;
         }
-        rows.push_back(
-            {L"Edit", 0x200, 0x50000080, 216, top - 4, 152, 27, 2000 + i, defaultText(field.defaultValue)});
+        rows.push_back({L"Edit", 0x200, 0x50000080, 216, top - 4, 152, 27, 2000 + i, boxDefault(field)});
         if (hasUnit(field)) rows.push_back({L"Static", 0, 0x50000000, 374, top, 78, 22, 0, field.unit});
     }
     const WantedControl rest[] = {
@@ -1297,6 +1320,7 @@ constexpr SuiteProgram kPrograms[] = {
     {397, L"改良 Centor 链球菌咽炎评分"}, {398, L"PERC 肺栓塞排除标准"}, {411, L"KDIGO 急性肾损伤分期"}, {412, L"脑出血量（多田公式）与 ICH 评分"},
     {413, L"静脉补钾浓度与速度核对"}, {414, L"普通肝素 aPTT 剂量调整"}, {415, L"阴离子间隙变化值与 Δ比值"}, {416, L"理想、校正与目标体重"},
     {417, L"QTc 线性校正公式对照"}, {418, L"吸氧浓度估算与氧合指数"}, {419, L"HOMA-IR 与 HOMA-β"},
+    {421, L"预产期与孕周"}, {422, L"早孕超声核定孕周"}, {423, L"早产儿矫正年龄"},
 };
 // clang-format on
 
@@ -1343,6 +1367,8 @@ constexpr wchar_t kPanelVerdict[] = L"套餐与采血管已列出，按顺序采
 constexpr wchar_t kUrine[] = L"尿常规（清洁中段尿）：";
 constexpr wchar_t kUnknownClass[] = L"高警示药品类别与要点：\r\n未收录的类别编号，请按提示输入 1-4。\r\n";
 constexpr wchar_t kUnknownPanel[] = L"未收录的套餐编号，请按提示输入 1-6。\r\n";
+constexpr wchar_t kEdd421[] = L"预产期：2026-06-08\r\n";
+constexpr wchar_t kMidTerm[] = L"中期妊娠（14–27+6周）：按期产前检查";
 
 const Case kCases[] = {
     {119, nullptr, kButton, L"BMI：22.49 kg/m2\r\n", L"体重正常，保持均衡饮食与运动", 0, 0, nullptr, 0,
@@ -1415,7 +1441,7 @@ const Case kCases[] = {
     {206, L"9.9;2.1", kButton, L"待查：9 号 碳酸氢钠  +  2 号 葡萄糖酸钙\r\n", kForbidden, 3, 0, nullptr,
      kCopy, nullptr},
     {206, L"inf;2", kButton, nullptr, nullptr, -1, 0, L"第 1 项“药物 A 编号”请输入数字。", 0, nullptr},
-    {206, L"1;1e999", kF5, nullptr, nullptr, -1, 0, L"第 2 项“药物 B 编号”请输入数字。", 0, nullptr},
+    {206, L"1;1e999", kF5, nullptr, nullptr, -1, 0, L"第 2 项“药物 B 编号”请输入数字。", kSave, nullptr},
     {206, L"nan;2", kEnter, nullptr, nullptr, -1, 0, L"第 1 项“药物 A 编号”请输入数字。", 0, nullptr},
 
     {207, nullptr, kButton, L"随访节点（以今天为基准，起始第 7 天，间隔 30 天，共 3 次）：\r\n",
@@ -1453,6 +1479,28 @@ const Case kCases[] = {
     {211, L"2.7", kEnter, L"生化全套（红/金黄管）：", kPanelVerdict, 0, 0, nullptr, 0, nullptr},
     {211, L"0", kButton, kUnknownPanel, L"请核对套餐编号", 1, 0, nullptr, 0, nullptr},
     {211, L"-1", kButton, kUnknownPanel, L"请核对套餐编号", 1, 0, nullptr, 0, nullptr},
+
+    // Every form of the same date gives the same result; the box then shows it as read.
+    {421, L"0;2025-09-01;28;2026-01-15", kButton, L"预产期：2026-06-08\r\n当前孕周：19+3 周\r\n", kMidTerm, 0,
+     0, nullptr, kCopy | kSave, L"window-421.bmp"},
+    {421, L"0;2025-9-1;28;2026-01-15", kF5, kEdd421, kMidTerm, 0, 0, nullptr, 0, nullptr},
+    {421, L"0;2025/09/01;28;2026-01-15", kEnter, kEdd421, kMidTerm, 0, 0, nullptr, 0, nullptr},
+    {421, L"0;2025/9/1;28;2026-01-15", kButton, kEdd421, kMidTerm, 0, 0, nullptr, 0, nullptr},
+    {421, L"0;2025.9.1;28;2026-01-15", kButton, kEdd421, kMidTerm, 0, 0, nullptr, 0, nullptr},
+    {421, L"0;20250901;28;2026-01-15", kButton, kEdd421, kMidTerm, 0, 0, nullptr, 0, nullptr},
+    {421, L"0;2025年9月1日;28;2026-01-15", kButton, kEdd421, kMidTerm, 0, 0, nullptr, kSave, nullptr},
+    {421, L"0;  2025-09-01 ;28;2026-01-15", kButton, kEdd421, kMidTerm, 0, 0, nullptr, 0, nullptr},
+    {421, L"0;２０２５－０９－０１;28;2026年1月15日", kButton, kEdd421, kMidTerm, 0, 0, nullptr, 0, nullptr},
+    // Impossible dates are refused like unreadable numbers; the last result stays.
+    {421, L"0;2026-02-29;28;2026-01-15", kButton, nullptr, nullptr, -1, 0,
+     L"第 2 项“依据日期”请按 年-月-日 输入日期，如 2026-12-08。", kSave, nullptr},
+    {421, L"0;2025-09-01;28;2026-04-31", kF5, nullptr, nullptr, -1, 0,
+     L"第 4 项“评估日期”请按 年-月-日 输入日期，如 2026-12-08。", 0, nullptr},
+    {421, L"0;20517;28;2026-01-15", kEnter, nullptr, nullptr, -1, 0,
+     L"第 2 项“依据日期”请按 年-月-日 输入日期，如 2026-12-08。", 0, nullptr},
+    {421, L"0;1999-12-31;28;2026-01-15", kButton, nullptr,
+     L"“依据日期”不在合理日期范围（2000-01-01–2099-12-31），请按 年-月-日 核对", 2, 0, nullptr, kSave,
+     nullptr},
 };
 
 std::vector<std::wstring> splitTexts(const wchar_t* texts) {
@@ -1531,18 +1579,25 @@ void enterInput(int i, const std::wstring& text) {
         sendTo(app.inputs[i], CB_SETCURSEL, static_cast<WPARAM>(c), 0);
 }
 
-// The number the window reads: a box's text, a list's selected item.
+// The number the window reads: a box's text (a date's day number, NaN when it
+// is no date), a list's selected item.
 double inputValue(int i) {
+    int64_t day = 0;
+    if (current.tool->inputs[i].isDate)
+        return readDateText(textOf(app.inputs[i]).c_str(), &day) ? static_cast<double>(day) : NAN;
     if (!isList(i)) return std::wcstod(textOf(app.inputs[i]).c_str(), nullptr);
     const int c = selectionOf(i);
     return c >= 0 && c < current.tool->inputs[i].choiceCount ? current.tool->inputs[i].choices[c].value : NAN;
 }
 
-// Another value than the one shown: a list's next item, or the box's text.
+// Another value than the one shown: a list's next item, a date box another
+// date, or the box's text.
 void changeInput(int i, const wchar_t* boxText) {
     if (isList(i))
         sendTo(app.inputs[i], CB_SETCURSEL,
                static_cast<WPARAM>((selectionOf(i) + 1) % current.tool->inputs[i].choiceCount), 0);
+    else if (current.tool->inputs[i].isDate)
+        setText(app.inputs[i], L"2030/2/3");
     else
         setText(app.inputs[i], boxText);
 }
@@ -1693,7 +1748,9 @@ std::wstring recordAfterTime(const std::vector<double>& values, const std::wstri
     for (int i = 0; i < current.tool->inputCount; ++i) {
         wchar_t field[160];
         std::swprintf(field, 160, L",%ls=%g", current.tool->inputs[i].label, values[i]);
-        record += field;
+        record += current.tool->inputs[i].isDate ? std::wstring(L",") + current.tool->inputs[i].label + L"=" +
+                                                       dateText(static_cast<int64_t>(values[i]))
+                                                 : std::wstring(field);
     }
     record += L",\"";
     for (wchar_t c : report)
@@ -1744,6 +1801,10 @@ void trigger(How how) {
     }
 }
 
+// The values and report of the program's last calculation, which Save records.
+std::vector<double> lastValues;
+std::wstring lastReport;
+
 void runCase(const Case& c, const RECT& screenClient, bool again = false) {
     step(std::string(c.texts != nullptr ? utf8(c.texts) : "as shown") + " " + howName(c.how));
     if (c.texts != nullptr) {
@@ -1770,6 +1831,9 @@ void runCase(const Case& c, const RECT& screenClient, bool again = false) {
         expect(focusOfProgram() == app.inputs[field], "the focus is on the rejected box");
         expectText(textOf(app.report), reportBefore, "the previous report stays");
         expectText(textOf(app.verdict), verdictBefore, "the previous verdict stays");
+        // A refused text leaves the last result's values as they were.
+        if ((c.also & kSave) && !lastReport.empty())
+            checkSaveAppends(recordHeader(), recordAfterTime(lastValues, lastReport));
         return;
     }
     expectNoMessageBox("Calculate");
@@ -1783,9 +1847,15 @@ void runCase(const Case& c, const RECT& screenClient, bool again = false) {
     }
 
     const Result core = coreResult(values);
+    lastValues = values;
+    lastReport = core.report;
     expectText(report, core.report, "report");
     expectText(verdict, core.verdict, "verdict");
     expect(focusOfProgram() == app.main, "the focus is on the main window");
+    for (int i = 0; i < app.inputCount; ++i)
+        if (current.tool->inputs[i].isDate)
+            expectText(textOf(app.inputs[i]), dateText(static_cast<int64_t>(values[i])),
+                       "date box " + std::to_string(i + 1) + " shows the date as read");
     if (c.contains != nullptr) expectContains(report, c.contains, "report holds the written-out text");
     if (c.verdict != nullptr) expectText(verdict, c.verdict, "verdict as written out");
     if (c.length > 0) expectNumber(static_cast<long long>(report.size()), c.length, "report length");
@@ -1810,6 +1880,23 @@ void runCase(const Case& c, const RECT& screenClient, bool again = false) {
             changeInput(i, L"12345");
         checkSaveAppends(recordHeader(), recordAfterTime(values, core.report));
     }
+}
+
+// A worked example's values written out as the report's lines, "label：value unit".
+std::wstring exampleLines(const ToolDef& tool, const WorkedExample& example) {
+    std::wstring lines;
+    const std::wstring shown = example.shown;
+    size_t start = 0;
+    for (int i = 0; i < tool.outputCount && start < shown.size(); ++i) {
+        const size_t end = std::min(shown.find(L", ", start), shown.size());
+        const std::wstring pair = shown.substr(start, end - start);
+        const size_t space = pair.rfind(L' ');
+        const wchar_t* unit = tool.outputs[i].unit;
+        lines += pair.substr(0, space) + L"：" + pair.substr(space + 1) +
+                 (unit != nullptr ? std::wstring(L" ") + unit : L"") + L"\r\n";
+        start = end + 2;
+    }
+    return lines;
 }
 
 void checkReset() {
@@ -1846,6 +1933,7 @@ void driveProgram(const SuiteProgram& program, const ToolDef& tool, const std::w
     const ULONGLONG started = GetTickCount64();
     toolNumber = program.number;
     current = Driven{program.name, &tool, recordFilePath(program.number)};
+    lastReport.clear();
     step("start");
     expectText(tool.name, program.name, "the tool's name");
     // A new record file each run, so its header is read every time.
@@ -1874,18 +1962,24 @@ void driveProgram(const SuiteProgram& program, const ToolDef& tool, const std::w
             ++cases;
             runCase(c, screenClient);
         }
-        // A clinical tool also runs its most severe worked example, every input typed or picked.
+        // A clinical tool also runs its most severe worked example, every input typed or picked;
+        // a tool with dates every example, as calendars are where they go wrong.
+        bool dates = false;
+        for (int i = 0; i < tool.inputCount; ++i)
+            dates = dates || tool.inputs[i].isDate;
         const WorkedExample* worst = nullptr;
         for (const WorkedExample& e : kWorkedExamples)
             if (e.tool == program.number && (worst == nullptr || e.level > worst->level)) worst = &e;
-        if (worst != nullptr) {
+        for (const WorkedExample& e : kWorkedExamples) {
+            if (e.tool != program.number || (&e != worst && !dates)) continue;
             std::wstring texts;
-            for (const std::string& text : workedExampleTexts(tool, worst->inputs))
+            for (const std::string& text : workedExampleTexts(tool, e.inputs))
                 texts += (texts.empty() ? L"" : L";") + widen(text);
             const How hows[] = {kButton, kF5, kEnter};
+            const std::wstring lines = exampleLines(tool, e);
             ++cases;
-            runCase(Case{program.number, texts.c_str(), hows[program.number % 3], nullptr, worst->verdict,
-                         worst->level, 0, nullptr, kCopy | kSave, nullptr},
+            runCase(Case{program.number, texts.c_str(), hows[program.number % 3], lines.c_str(), e.verdict,
+                         e.level, 0, nullptr, &e == worst ? kCopy | kSave : 0u, nullptr},
                     screenClient);
         }
         step("cases");

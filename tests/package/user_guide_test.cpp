@@ -13,6 +13,7 @@
 #include "launcher/recent_tools.h"
 #include "reports/custom_report.h"
 #include "tools/suite.h"
+#include "ui/window_model.h"
 
 namespace {
 
@@ -62,7 +63,16 @@ TEST(UserGuide, DescribesEveryToolItsInputsAndItsNumbers) {
             EXPECT_TRUE(contains(guide, L"· " + std::wstring(input.label) + L"：")) << k;
             if (hasPlausibleRange(input)) {
                 wchar_t line[200];
-                if (input.unit != nullptr)
+                wchar_t shown[3][32];
+                formatInputText(input, input.defaultValue, shown[0], 32);
+                formatInputText(input, input.plausibleMin, shown[1], 32);
+                formatInputText(input, input.plausibleMax, shown[2], 32);
+                if (input.isDate)
+                    std::swprintf(line, 200, L"· %ls：日期（年-月-日），默认%ls，合理范围 %ls–%ls\r\n",
+                                  input.label,
+                                  input.fillToday ? L"当天" : (std::wstring(L" ") + shown[0]).c_str(),
+                                  shown[1], shown[2]);
+                else if (input.unit != nullptr)
                     std::swprintf(line, 200, L"· %ls：单位 %ls，默认 %g，合理范围 %g–%g %ls\r\n", input.label,
                                   input.unit, input.defaultValue, input.plausibleMin, input.plausibleMax,
                                   input.unit);
