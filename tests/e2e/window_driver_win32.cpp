@@ -18,9 +18,9 @@
 
 #include "app/worked_examples.h"
 #include "engine/calculation.h"
+#include "engine/calendar.h"
 #include "launcher/launcher_model.h"
 #include "launcher/recent_tools.h"
-#include "engine/calendar.h"
 #include "tools/suite.h"
 #include "ui/gdi_win32.h"
 
