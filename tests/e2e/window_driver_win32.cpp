@@ -149,6 +149,13 @@ std::wstring textOf(HWND window) {
     return buffer.data();
 }
 
+// Whether an edit box has no selection and its caret after its last character.
+bool caretAtEnd(HWND box) {
+    const LRESULT range = sendTo(box, EM_GETSEL, 0, 0);
+    const LRESULT length = sendTo(box, WM_GETTEXTLENGTH, 0, 0);
+    return range >= 0 && LOWORD(range) == length && HIWORD(range) == length;
+}
+
 void setText(HWND window, const wchar_t* text) {
     sendTo(window, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text));
 }
@@ -1718,8 +1725,11 @@ void checkTabTyping(const std::vector<std::string>& texts) {
                    std::to_string(selectionOf(i)) + " for " + std::to_string(wanted));
         } else {
             typeKeys(text);
-            expect(waitUntil([&] { return textOf(app.inputs[i]) == text; }, 5000),
-                   what + ": typing replaces it", shown(textOf(app.inputs[i])));
+            // The caret after the last key, not only the text: a value typed over the same
+            // default reads as typed before the keys arrive.
+            expect(
+                waitUntil([&] { return textOf(app.inputs[i]) == text && caretAtEnd(app.inputs[i]); }, 5000),
+                what + ": typing replaces it", shown(textOf(app.inputs[i])));
         }
         values[i] = inputValue(i);
         pressTab(false);
