@@ -10,7 +10,7 @@ packages=(
   wine wine64 xvfb xauth x11-utils fonts-wqy-zenhei
   clang libclang-rt-14-dev
   nsis
-  dpkg-dev lintian desktop-file-utils xdotool
+  dpkg-dev lintian desktop-file-utils xdotool fontconfig
   chromium poppler-utils
 )
 

@@ -108,6 +108,32 @@ REGEDIT4
 REG
 }
 
+# Wine takes its choice of anti-aliasing from fontconfig, not from the Windows
+# settings. Sub-pixel rendering, after the system's own configuration: in black
+# and white, as Wine draws WenQuanYi Zen Hei from 9 to 16 px (its gasp table),
+# thin dashes fall between pixel centres and vanish. Written anew at each start,
+# whole before it is used, so that an older prefix gets it too.
+fontconfig_file() {
+  conf="$data/fontconfig.conf"
+  base="${FONTCONFIG_FILE:-/etc/fonts/fonts.conf}"
+  case "$base" in "$conf" | *[\&\<\>]* | [!/]*) base=/etc/fonts/fonts.conf ;; esac
+  [ -r "$base" ] || return 0
+  if cat >"$conf.$$" <<XML && mv -f "$conf.$$" "$conf"; then
+<?xml version="1.0"?>
+<!DOCTYPE fontconfig SYSTEM "urn:fontconfig:fonts.dtd">
+<fontconfig>
+  <include ignore_missing="yes">$base</include>
+  <match target="font">
+    <edit name="rgba" mode="assign"><const>rgb</const></edit>
+  </match>
+</fontconfig>
+XML
+    export FONTCONFIG_FILE="$conf"
+  else
+    rm -f "$conf.$$"
+  fi
+}
+
 # Under a lock, so that two first starts at once make one prefix; the Wine
 # processes started here must not inherit it, or it would be held for good.
 # Made with no display, so that Wine shows no window while it sets up.
@@ -173,5 +199,6 @@ command -v wineserver >/dev/null 2>&1 || PATH="$PATH:/usr/lib/wine"
 mkdir -p "$data"
 log="$data/wine.log"
 : >"$log"
+fontconfig_file
 prepare
 exec "$wine" "$dir/$name.exe" "$@" >>"$log" 2>&1

@@ -13,6 +13,8 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cwchar>
+#include <cwctype>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -501,6 +503,27 @@ int countInk(const Shot& shot, const RECT& box, COLORREF background) {
     return all - countPixels(shot, box, background);
 }
 
+// Pixels of the box where text of the colour over the background shows in full. Text is drawn
+// smoothed, in the colour only where a stroke covers a whole pixel: at least 80 % of the way from the
+// background in its strongest channel, no channel past the colour by more than 10 %.
+int countTextPixels(const Shot& shot, const RECT& box, COLORREF colour, COLORREF background) {
+    int count = 0;
+    for (int y = box.top; y < box.bottom; ++y)
+        for (int x = box.left; x < box.right; ++x) {
+            const COLORREF p = shot.at(x, y);
+            double strongest = 0, furthest = 0;
+            for (int shift = 0; shift < 24; shift += 8) {
+                const int b = (background >> shift) & 0xFF, c = (colour >> shift) & 0xFF;
+                if (std::abs(b - c) < 32) continue;
+                const double part = static_cast<double>(b - static_cast<int>((p >> shift) & 0xFF)) / (b - c);
+                strongest = std::max(strongest, part);
+                furthest = std::max(furthest, std::abs(part - 0.5));
+            }
+            count += strongest >= 0.8 && furthest <= 0.6;
+        }
+    return count;
+}
+
 constexpr COLORREF kBackground = RGB(244, 247, 249);
 constexpr COLORREF kHeader = RGB(0, 108, 150);
 constexpr COLORREF kAccent = RGB(0, 132, 176);
@@ -544,8 +567,9 @@ void checkLayoutPixels(const Shot& shot) {
     expectPixel(shot, 184, 668, RGB(206, 216, 224), "Save button outline");
     expect(countPixels(shot, RECT{26, 12, 726, 50}, kWhite) > 100, "the title is drawn in white");
     expect(countInk(shot, RECT{780, 8, 994, 34}, kHeader) > 20, "the web address is drawn");
-    expect(countPixels(shot, RECT{36, 104, 336, 133}, kHeader) > 20, "the left heading is drawn");
-    expect(countPixels(shot, RECT{20, 668, 172, 708}, kWhite) > 20, "the Calculate caption is white");
+    expect(countTextPixels(shot, RECT{36, 104, 336, 133}, kHeader, kWhite) > 20, "the left heading is drawn");
+    expect(countTextPixels(shot, RECT{20, 668, 172, 708}, kWhite, RGB(0, 122, 168)) > 20,
+           "the Calculate caption is white");
     expect(countInk(shot, kStatusBox, kFooter) > 20, "the status line is drawn");
 
     // Control colours: every control on a white background, texts by role;
@@ -568,7 +592,7 @@ void checkLayoutPixels(const Shot& shot) {
     };
     for (const auto& t : texts) {
         if (!t.present) continue;
-        const int count = countPixels(shot, t.box, t.colour);
+        const int count = countTextPixels(shot, t.box, t.colour, kWhite);
         expect(count > 5, std::string(t.what) + " in " + colourName(t.colour),
                std::to_string(count) + " pixels");
     }
@@ -890,6 +914,88 @@ HFONT ownFont(FontRole role) {
     const int index = static_cast<int>(role);
     if (fonts[index] == nullptr) fonts[index] = createFont(kFontTable[index]);
     return fonts[index];
+}
+
+// Pixels of one character drawn alone, black on white, in a picture like the screen's,
+// that are at least a quarter dark in some channel.
+int glyphInk(HDC dc, const DWORD* pixels, int side, wchar_t c) {
+    const RECT all{0, 0, side, side};
+    FillRect(dc, &all, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
+    TextOutW(dc, 4, 4, &c, 1);
+    GdiFlush();
+    int ink = 0;
+    for (int i = 0; i < side * side; ++i) {
+        const DWORD p = pixels[i];
+        ink += std::min({p & 0xFF, (p >> 8) & 0xFF, (p >> 16) & 0xFF}) <= 191;
+    }
+    return ink;
+}
+
+// Every character of the windows' texts leaves ink at its font: drawn in black and white,
+// a stroke thinner than a pixel (a dash at 12 to 14 px) can fall between pixel centres and vanish.
+void checkGlyphs() {
+    step("glyphs");
+    struct Text {
+        FontRole font;
+        std::wstring text;
+        int tool;
+    };
+    std::vector<Text> texts;
+    auto table = std::make_unique<ControlTable>();
+    auto plan = std::make_unique<PaintPlan>();
+    wchar_t line[kToolDetailCapacity];
+    for (const SuiteTool& t : kSuiteTools) {
+        buildControlTable(t.tool(), *table);
+        for (int i = 0; i < table->count; ++i)
+            if (table->controls[i].font != FontRole::None && table->controls[i].text != nullptr)
+                texts.push_back({table->controls[i].font, table->controls[i].text, t.number});
+        wchar_t calculated[kStatusTextCapacity];
+        composeCalculatedStatus(t.tool(), calculated, kStatusTextCapacity);
+        for (const wchar_t* status :
+             {kReadyStatus, static_cast<const wchar_t*>(calculated), kCopyFailedStatus}) {
+            buildPaintPlan(t.tool(), status, 1020, 720, *plan);
+            for (const PaintStep& s : plan->steps)
+                if (s.kind == PaintKind::Text && s.text != nullptr)
+                    texts.push_back({s.font, s.text, t.number});
+        }
+        composeToolDetail(t.tool(), line, kToolDetailCapacity);
+        texts.push_back({FontRole::Label, line, t.number}); // the launcher's detail panel
+        composeListLine(t.tool(), line, kToolDetailCapacity);
+        texts.push_back({FontRole::Input, line, t.number}); // and its list
+    }
+    const char* const roles[kFontCount] = {"title",   "heading", "label",  "input",
+                                           "verdict", "report",  "button", "small"};
+    constexpr int kSide = 64;
+    BITMAPINFO info{};
+    info.bmiHeader = {sizeof info.bmiHeader, kSide, -kSide, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
+    void* bits = nullptr;
+    HDC dc = CreateCompatibleDC(nullptr);
+    HBITMAP bitmap = CreateDIBSection(dc, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+    HGDIOBJ oldBitmap = SelectObject(dc, bitmap);
+    SetBkMode(dc, TRANSPARENT);
+    SetTextColor(dc, RGB(0, 0, 0));
+    std::vector<bool> seen(static_cast<size_t>(kFontCount) << 16);
+    std::string blank[kFontCount];
+    int drawn = 0;
+    for (const Text& t : texts) {
+        const int role = static_cast<int>(t.font);
+        SelectObject(dc, ownFont(t.font));
+        for (wchar_t c : t.text) {
+            if (std::iswspace(c) || c == L'\u3000' || seen[(static_cast<size_t>(role) << 16) | c]) continue;
+            seen[(static_cast<size_t>(role) << 16) | c] = true;
+            ++drawn;
+            if (glyphInk(dc, static_cast<const DWORD*>(bits), kSide, c) == 0)
+                blank[role] += " " + utf8(std::wstring(1, c)) + " (" + hex(c).substr(6) + ", tool " +
+                               std::to_string(t.tool) + ")";
+        }
+    }
+    SelectObject(dc, oldBitmap);
+    DeleteObject(bitmap);
+    DeleteDC(dc);
+    for (int role = 0; role < kFontCount; ++role)
+        expect(blank[role].empty(), std::string("every character leaves ink at the ") + roles[role] + " font",
+               "blank:" + blank[role]);
+    expect(drawn > 1000, "the windows' characters are drawn", std::to_string(drawn) + " drawn");
 }
 
 // Every line of the caution shows, or a scroll bar reaches it.
@@ -2101,11 +2207,16 @@ void clickFirstLine(int clicks) {
         PostMessageW(toolList, messages[i], i % 2 == 0 ? MK_LBUTTON : 0, MAKELPARAM(20, 5));
 }
 
+// Pixels of the cue's grey in the box's client area; none where darker text shows, as its
+// smoothed edges pass through grey too (the cue's own edges may reach the text colour in a few).
 int mutedPixelsOfBox() {
     RECT box;
-    GetWindowRect(searchBox, &box);
+    GetClientRect(searchBox, &box);
+    MapWindowPoints(searchBox, nullptr, reinterpret_cast<POINT*>(&box), 2);
     const Shot shot = settledShot(box);
-    return countPixels(shot, RECT{0, 0, shot.width, shot.height}, kMuted);
+    const RECT all{0, 0, shot.width, shot.height};
+    const int grey = countTextPixels(shot, all, kMuted, kWhite);
+    return countTextPixels(shot, all, kBody, kWhite) * 10 > grey ? 0 : grey;
 }
 
 // Typed searches, each against the core's list; some also written out as the one line they leave.
@@ -2460,6 +2571,7 @@ int wmain(int argc, wchar_t** argv) {
     clipboardOwner =
         CreateWindowExW(0, L"STATIC", L"clipboard", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, nullptr, nullptr);
 
+    checkGlyphs();
     std::vector<int> driven;
     for (int i = 2; i + 1 < argc; i += 2) {
         if (std::wcscmp(argv[i], L"launcher") == 0) {

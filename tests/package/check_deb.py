@@ -125,6 +125,14 @@ def use_installed(home, env, programs, records):
         search = ["xdotool", "search", "--onlyvisible", "--name", "^BMI 与体型判读$"]
         window = wait_for(lambda: run(search, env=env).stdout.split(), 180) or [b"0"]
         check("the tool's window from its menu entry's Exec line", window != [b"0"])
+        # Sub-pixel rendering over the system's fonts: in black and white thin dashes vanish at 12 to 14 px.
+        environ = dict(e.split("=", 1) for e in read("/proc/%d/environ" % program.pid).decode().split("\0") if "=" in e)
+        conf = environ.get("FONTCONFIG_FILE", "")
+        fonts = [run(["fc-list"], env=dict(env, **extra)).stdout for extra in ({}, {"FONTCONFIG_FILE": conf})]
+        rgba = run(["fc-match", "-f", "%{rgba}", "sans"], env=dict(env, FONTCONFIG_FILE=conf)).stdout
+        check("the tool's fontconfig: the system's fonts, sub-pixel rendering", conf.startswith(data + "/")
+              and fonts[0] and sorted(fonts[0].splitlines()) == sorted(fonts[1].splitlines()) and rgba == b"1",
+              (conf, rgba))
         for x in (96, 250):  # Calculate, then Save
             run(["xdotool", "mousemove", "--window", window[0], str(x), "688", "click", "1"], env=env)
             time.sleep(1)
