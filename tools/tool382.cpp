@@ -65,8 +65,10 @@ constexpr ToolDef kTool = {
     L"Humpty Dumpty 儿童跌倒风险",
     L"七项评估患儿跌倒风险",
     L"儿科",
-    L"Hill-Rodriguez D, Messmer PR, Williams PD, Zeller RA, Williams AR, Wood M, Henry M, J Spec Pediatr "
-    L"Nurs 2009;14(1):22–32；范芳莲, 李红丽, 陶晶晶, 中国护理管理 2022;22(6):888–892（汉化版 Humpty Dumpty "
+    // The journal's standard abbreviation: Journal for Specialists in Pediatric Nursing.
+    L"Hill-Rodriguez D, Messmer PR, Williams PD, Zeller RA, Williams AR, Wood M, Henry M, "
+    L"J Spec Pediatr Nurs 2009;14(1):22–32；范芳莲, 李红丽, 陶晶晶, 中国护理管理 2022;22(6):888–892（汉化版 "
+    L"Humpty Dumpty "
     L"跌倒量表）；国家卫生健康委办公厅《护理专业医疗质量控制指标（2020 年版）》（国卫办医函〔2020〕654 "
     L"号，住院患者跌倒发生率）",
     L"用于儿科住院及门诊患儿，7 个条目各按最符合的一项计分且每项至少 1 分，总分 7–23 分，7–11 分低风险、≥12 "
