@@ -416,13 +416,7 @@ LRESULT CALLBACK launcherWindowProc(HWND window, UINT message, WPARAM wParam, LP
 
 // The search box reached by the keyboard has its text selected; the list keeps its selection.
 void moveFocusByTab(HWND from, int32_t step) {
-    constexpr int32_t count = static_cast<int32_t>(sizeof kLauncherTabStops / sizeof kLauncherTabStops[0]);
-    int32_t at = -1;
-    for (int32_t i = 0; i < count; ++i)
-        if (GetDlgItem(launcher.window, kLauncherTabStops[i]) == from) at = i;
-    HWND next = GetDlgItem(launcher.window, kLauncherTabStops[nextTabStop(at, count, step)]);
-    SetFocus(next);
-    if (next == launcher.searchBox) SendMessageW(next, EM_SETSEL, 0, -1);
+    moveFocusAmong(launcher.window, kLauncherTabStops, countOf(kLauncherTabStops), from, step);
 }
 
 bool isButton(HWND control) {

@@ -75,3 +75,18 @@ int centred(int screen, int size) {
     const int position = (screen - size) / 2;
     return position < 0 ? 0 : position;
 }
+
+void focusStop(HWND control) {
+    SetFocus(control);
+    wchar_t className[16] = L"";
+    GetClassNameW(control, className, 16);
+    if (lstrcmpiW(className, L"Edit") == 0) SendMessageW(control, EM_SETSEL, 0, -1);
+}
+
+void moveFocusAmong(HWND parent, const int32_t* stopIds, int32_t stopCount, HWND from, int32_t step) {
+    int32_t at = -1;
+    for (int32_t i = 0; i < stopCount; ++i)
+        if (GetDlgItem(parent, stopIds[i]) == from) at = i;
+    const int32_t next = nextTabStop(at, stopCount, step);
+    if (next >= 0) focusStop(GetDlgItem(parent, stopIds[next]));
+}

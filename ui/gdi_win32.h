@@ -28,3 +28,9 @@ void drawButtonFace(const DRAWITEMSTRUCT& item, const ButtonColours& colours, HF
 SIZE outerWindowSize(int clientWidth, int clientHeight);
 // Centred on the primary screen, never above or left of its origin.
 int centred(int screen, int size);
+
+// Moves the focus one Tab stop (step +1 or -1, wrapping) from the control among the parent's
+// stops; an edit box reached so has its whole text selected, so typing replaces it.
+void moveFocusAmong(HWND parent, const int32_t* stopIds, int32_t stopCount, HWND from, int32_t step);
+// Focuses one control as a Tab stop does.
+void focusStop(HWND control);

@@ -135,12 +135,6 @@ void fillChoiceList(HWND list, const InputField& field) {
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
-bool classIs(HWND control, const wchar_t* name) {
-    wchar_t found[16] = L"";
-    GetClassNameW(control, found, 16);
-    return lstrcmpiW(found, name) == 0;
-}
-
 bool isDroppedList(HWND target) {
     const MainWindowState& s = mainWindowState;
     for (int32_t i = 0; i < shownInputCount(*s.tool); ++i)
@@ -149,21 +143,10 @@ bool isDroppedList(HWND target) {
     return false;
 }
 
-// A box reached by the keyboard has its whole text selected, so typing replaces it.
-void focusControl(HWND control) {
-    SetFocus(control);
-    if (classIs(control, L"Edit")) SendMessageW(control, EM_SETSEL, 0, -1);
-}
-
 void moveFocusByTab(HWND from, int32_t step) {
-    const MainWindowState& s = mainWindowState;
     TabOrder order;
-    buildTabOrder(*s.tool, order);
-    int32_t at = -1;
-    for (int32_t i = 0; i < order.count; ++i)
-        if (GetDlgItem(s.mainWindow, order.ids[i]) == from) at = i;
-    const int32_t next = nextTabStop(at, order.count, step);
-    if (next >= 0) focusControl(GetDlgItem(s.mainWindow, order.ids[next]));
+    buildTabOrder(*mainWindowState.tool, order);
+    moveFocusAmong(mainWindowState.mainWindow, order.ids, order.count, from, step);
 }
 
 void runMessageLoop() {
@@ -288,7 +271,7 @@ void createControls(HWND window) {
 void focusFirstStop() {
     TabOrder order;
     buildTabOrder(*mainWindowState.tool, order);
-    focusControl(GetDlgItem(mainWindowState.mainWindow, order.ids[0]));
+    focusStop(GetDlgItem(mainWindowState.mainWindow, order.ids[0]));
 }
 
 LRESULT CALLBACK mainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
